@@ -6,21 +6,36 @@ namespace panelkit2 {
 
 const char* StandardDescription(int32_t number) {
     switch (number) {
-        case err::InvalidCall: return "Invalid procedure call or argument";
-        case err::Overflow: return "Overflow";
-        case err::SubscriptOutOfRange: return "Subscript out of range";
-        case err::DivisionByZero: return "Division by zero";
-        case err::TypeMismatch: return "Type mismatch";
-        case err::ObjectNotSet: return "Object variable or With block variable not set";
-        case err::InvalidFileFormat: return "Invalid file format";
-        case err::AlreadyLoaded: return "Object already loaded";
-        case err::CannotUnload: return "Can't unload controls created at design time";
-        case err::InvalidPropertyValue: return "Invalid property value";
-        case err::CannotCreateObject: return "ActiveX component can't create object";
-        case err::NotSupported: return "Object doesn't support this property or method";
+        case err::InvalidCall:
+            return "Invalid procedure call or argument";
+        case err::Overflow:
+            return "Overflow";
+        case err::SubscriptOutOfRange:
+            return "Subscript out of range";
+        case err::DivisionByZero:
+            return "Division by zero";
+        case err::TypeMismatch:
+            return "Type mismatch";
+        case err::ObjectNotSet:
+            return "Object variable or With block variable not set";
+        case err::InvalidFileFormat:
+            return "Invalid file format";
+        case err::AlreadyLoaded:
+            return "Object already loaded";
+        case err::CannotUnload:
+            return "Can't unload controls created at design time";
+        case err::InvalidPropertyValue:
+            return "Invalid property value";
+        case err::CannotCreateObject:
+            return "Cannot create object";
+        case err::ArgumentNotOptional:
+            return "Argument not optional";
+        case err::NotSupported:
+            return "Object doesn't support this property or method";
         case err::WrongArgumentCount:
             return "Wrong number of arguments or invalid property assignment";
-        default: return "";
+        default:
+            return "";
     }
 }
 

@@ -20,6 +20,7 @@ inline constexpr int32_t CannotUnload = 362;
 inline constexpr int32_t InvalidPropertyValue = 380;
 inline constexpr int32_t CannotCreateObject = 429;
 inline constexpr int32_t NotSupported = 438;
+inline constexpr int32_t ArgumentNotOptional = 449;
 inline constexpr int32_t WrongArgumentCount = 450;
 }  // namespace err
 
@@ -29,7 +30,7 @@ const char* StandardDescription(int32_t number);
 // A failure reported to an automation caller: number, source, description, help file and
 // help context travel together from the failing procedure to the host.
 class AutomationError : public std::runtime_error {
-public:
+  public:
     AutomationError(int32_t number, std::string source, std::string description,
                     std::string helpFile = {}, int32_t helpContext = 0);
 
@@ -39,7 +40,7 @@ public:
     const std::string& HelpFile() const noexcept { return mstrHelpFile; }
     int32_t HelpContext() const noexcept { return mlngHelpContext; }
 
-private:
+  private:
     int32_t mlngNumber;
     std::string mstrSource;
     std::string mstrDescription;
