@@ -58,6 +58,16 @@ Widget::~Widget() {
     Host::Current().Unregister(this);
 }
 
+void Widget::Reparent(Widget* parent) {
+    if (parent == mParent) return;
+    for (const Widget* p = parent; p; p = p->mParent)
+        if (p == this) return;  // a widget cannot live inside itself
+    if (mParent) mParent->Release(this);
+    mParent = parent;
+    if (mParent) mParent->Adopt(this);
+    NotifyChanged(WidgetProperty::Parent);
+}
+
 void Widget::Adopt(Widget* child) {
     mcolChildren.push_back(child);
 }

@@ -136,6 +136,8 @@ class Widget {
     Signal<Widget&, WidgetProperty> Changed;
 
   protected:
+    // Moves the widget under another parent (nullptr: a top-level widget).
+    void Reparent(Widget* parent);
     // Runs after a geometry change; `sized` is true when width or height changed.
     virtual void OnGeometryChanged(bool sized) { (void)sized; }
     void NotifyChanged(WidgetProperty property);

@@ -1,0 +1,40 @@
+#pragma once
+
+// Creates automation objects by program identifier ("PanelKit2.Check"), case-insensitively.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "panelkit2/foundation/variant.hpp"
+
+namespace panelkit2 {
+
+class ClassFactory {
+  public:
+    using Creator = std::function<ObjectRef()>;
+
+    // The factory with every class of the library registered.
+    static ClassFactory& Instance();
+
+    void Register(std::string progId, Creator creator);
+    bool IsRegistered(std::string_view progId) const;
+    std::vector<std::string> ProgIds() const;
+    // Error 429 for an unknown program identifier.
+    ObjectRef Create(std::string_view progId) const;
+
+  private:
+    ClassFactory() = default;
+    struct Entry {
+        std::string progId;
+        Creator creator;
+    };
+    const Entry* Find(std::string_view progId) const;
+    std::vector<Entry> mcolEntries;
+};
+
+// Registers every class of the library; each class contributes one line.
+void RegisterLibraryClasses(ClassFactory& factory);
+
+}  // namespace panelkit2
