@@ -16,16 +16,26 @@ const char* StandardDescription(int32_t number) {
             return "Division by zero";
         case err::TypeMismatch:
             return "Type mismatch";
+        case err::FileNotFound:
+            return "File not found";
+        case err::PathFileAccess:
+            return "Path/File access error";
         case err::ObjectNotSet:
             return "Object variable or With block variable not set";
         case err::InvalidFileFormat:
             return "Invalid file format";
+        case err::NoSuchElement:
+            return "Control array element doesn't exist";
         case err::AlreadyLoaded:
             return "Object already loaded";
         case err::CannotUnload:
             return "Can't unload controls created at design time";
+        case err::CannotUnloadHere:
+            return "Unable to unload within this context";
         case err::InvalidPropertyValue:
             return "Invalid property value";
+        case err::InvalidPropertyIndex:
+            return "Invalid property array index";
         case err::CannotCreateObject:
             return "Cannot create object";
         case err::ArgumentNotOptional:
@@ -34,6 +44,8 @@ const char* StandardDescription(int32_t number) {
             return "Object doesn't support this property or method";
         case err::WrongArgumentCount:
             return "Wrong number of arguments or invalid property assignment";
+        case err::DuplicateKey:
+            return "This key is already associated with an element of this collection";
         default:
             return "";
     }

@@ -13,15 +13,21 @@ inline constexpr int32_t Overflow = 6;
 inline constexpr int32_t SubscriptOutOfRange = 9;
 inline constexpr int32_t DivisionByZero = 11;
 inline constexpr int32_t TypeMismatch = 13;
+inline constexpr int32_t FileNotFound = 53;
+inline constexpr int32_t PathFileAccess = 75;
 inline constexpr int32_t ObjectNotSet = 91;
 inline constexpr int32_t InvalidFileFormat = 321;
+inline constexpr int32_t NoSuchElement = 340;
 inline constexpr int32_t AlreadyLoaded = 360;
 inline constexpr int32_t CannotUnload = 362;
+inline constexpr int32_t CannotUnloadHere = 365;
 inline constexpr int32_t InvalidPropertyValue = 380;
+inline constexpr int32_t InvalidPropertyIndex = 381;
 inline constexpr int32_t CannotCreateObject = 429;
 inline constexpr int32_t NotSupported = 438;
 inline constexpr int32_t ArgumentNotOptional = 449;
 inline constexpr int32_t WrongArgumentCount = 450;
+inline constexpr int32_t DuplicateKey = 457;
 }  // namespace err
 
 // The standard description of an error number ("" for numbers without one).
