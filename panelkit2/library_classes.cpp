@@ -1,9 +1,12 @@
+#include <memory>
+
+#include "panelkit2/choice/check.hpp"
 #include "panelkit2/foundation/class_factory.hpp"
 
 namespace panelkit2 {
 
 void RegisterLibraryClasses(ClassFactory& factory) {
-    (void)factory;
+    factory.Register("PanelKit2.Check", [] { return std::make_shared<Check>(); });
 }
 
 }  // namespace panelkit2

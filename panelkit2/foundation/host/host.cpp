@@ -72,6 +72,7 @@ void Host::Focus(Widget* widget) {
         previous->LostFocus.Emit();
         previous->NotifyChanged(WidgetProperty::Focus);
     }
+    FocusMoved.Emit(previous, widget);
     // A LostFocus handler may have moved the focus elsewhere already.
     if (widget && mFocused == widget) {
         widget->GotFocus.Emit();

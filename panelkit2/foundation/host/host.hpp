@@ -54,6 +54,9 @@ class Host {
 
     Widget* Focused() const { return mFocused; }
     void Focus(Widget* widget);
+    // Every move of the focus (from, to), after the old widget's LostFocus and before the new
+    // one's GotFocus: forms follow it to tell when the focus leaves them.
+    Signal<Widget*, Widget*> FocusMoved;
 
     // Window-system input: a top-level window moved, the application lost or regained
     // the activation. Each is reported as a window message.

@@ -113,8 +113,9 @@ void Widget::Move(float left, std::optional<float> top, std::optional<float> wid
 void Widget::Visible(bool value) {
     if (value == mblnVisible) return;
     mblnVisible = value;
-    // A widget that disappears cannot keep the focus.
-    if (!value && HasFocus()) Host::Current().Focus(nullptr);
+    // A widget that disappears cannot keep the focus, nor can any widget inside it.
+    Host& host = Host::Current();
+    if (!value && host.Focused() && Contains(*host.Focused())) host.Focus(nullptr);
     NotifyChanged(WidgetProperty::Visible);
 }
 
@@ -124,10 +125,23 @@ bool Widget::IsShown() const noexcept {
     return true;
 }
 
+bool Widget::AcceptsInput() const noexcept {
+    for (const Widget* w = this; w; w = w->mParent)
+        if (!w->mblnVisible || !w->mblnEnabled) return false;
+    return true;
+}
+
+bool Widget::Contains(const Widget& other) const noexcept {
+    for (const Widget* w = &other; w; w = w->mParent)
+        if (w == this) return true;
+    return false;
+}
+
 void Widget::Enabled(bool value) {
     if (value == mblnEnabled) return;
     mblnEnabled = value;
     NotifyChanged(WidgetProperty::Enabled);
+    OnEnabledChanged();
 }
 
 void Widget::ToolTipText(std::string value) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "panelkit2/foundation/host/signal.hpp"
@@ -99,6 +100,11 @@ class Widget {
     void Visible(bool value);
     // Visible itself and every ancestor visible.
     bool IsShown() const noexcept;
+    // Shown and enabled, and every ancestor enabled: a person can reach it with the mouse
+    // or the keyboard.
+    bool AcceptsInput() const noexcept;
+    // True for the widget itself and for every widget inside it.
+    bool Contains(const Widget& other) const noexcept;
     bool Enabled() const noexcept { return mblnEnabled; }
     void Enabled(bool value);
     const std::string& ToolTipText() const noexcept { return mstrToolTip; }
@@ -130,6 +136,10 @@ class Widget {
     // arrays: a loaded element copies element 0). Visibility is not copied.
     virtual void CopyDesignFrom(const Widget& source);
 
+    // True while one of the widget's own events is being raised: its handlers must not
+    // destroy it (widget arrays refuse to unload such an element).
+    bool RaisingEvent() const noexcept { return mintEventDepth > 0; }
+
     Signal<> GotFocus;
     Signal<> LostFocus;
     // Every observable change, for views.
@@ -140,7 +150,20 @@ class Widget {
     void Reparent(Widget* parent);
     // Runs after a geometry change; `sized` is true when width or height changed.
     virtual void OnGeometryChanged(bool sized) { (void)sized; }
+    // Runs after Enabled changed.
+    virtual void OnEnabledChanged() {}
     void NotifyChanged(WidgetProperty property);
+
+    // Raises one of the widget's own events, counting it for RaisingEvent.
+    template <class... A, class... B>
+    void Raise(const Signal<A...>& event, B&&... args) {
+        struct Depth {
+            int16_t& count;
+            explicit Depth(int16_t& c) : count(c) { ++count; }
+            ~Depth() { --count; }
+        } depth(mintEventDepth);
+        event.Emit(std::forward<B>(args)...);
+    }
 
   private:
     friend class Host;
@@ -164,6 +187,7 @@ class Widget {
     OleColor mForeColor = colors::ButtonText;
     OleColor mBackColor = colors::ButtonFace;
     int32_t mlngRefreshes = 0;
+    int16_t mintEventDepth = 0;
 };
 
 }  // namespace panelkit2::host

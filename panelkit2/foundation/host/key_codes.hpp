@@ -1,0 +1,31 @@
+#pragma once
+
+// Key codes and shift-state bits of keyboard input, as the key events carry them.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace panelkit2::host::key {
+
+inline constexpr int16_t Back = 8;
+inline constexpr int16_t Return = 13;
+inline constexpr int16_t PageUp = 33;
+inline constexpr int16_t PageDown = 34;
+inline constexpr int16_t End = 35;
+inline constexpr int16_t Home = 36;
+inline constexpr int16_t Left = 37;
+inline constexpr int16_t Up = 38;
+inline constexpr int16_t Right = 39;
+inline constexpr int16_t Down = 40;
+inline constexpr int16_t Delete = 46;
+inline constexpr int16_t ShiftMask = 1;
+inline constexpr int16_t CtrlMask = 2;
+
+// The KeyPress code of one character (its UTF-8 bytes): the code point, 0x7FFF for code
+// points beyond it; a byte that starts no well-formed sequence stands for itself.
+int16_t KeyAsciiOf(std::string_view character);
+// The UTF-8 text of a KeyPress code (1 to 0x7FFF); "" for 0 and negative codes.
+std::string CharacterOfKey(int16_t keyAscii);
+
+}  // namespace panelkit2::host::key
