@@ -156,7 +156,11 @@ std::string Variant::ToDisplayText() const {
         case VarType::Object: {
             const auto& object = std::get<ObjectRef>(mvarValue);
             if (!object) return "Nothing";
-            return "<" + std::string(object->Interface().ProgId()) + ">";
+            // Appended piece by piece: g++ 12 warns falsely on the chained form at -O3.
+            std::string text = "<";
+            text += object->Interface().ProgId();
+            text += '>';
+            return text;
         }
         default:
             return AsString();
