@@ -188,6 +188,11 @@ Variant Resolve(Dispatchable& object, Key key, CallKind kind, Args args) {
 }  // namespace
 
 Variant CallMember(Dispatchable& object, const MemberDef& member, Args args) {
+    // Most calls are property reads without arguments: nothing to check or coerce.
+    if (member.params.empty()) {
+        if (!args.empty()) RaiseWrongArguments();
+        return member.invoke(object, {});
+    }
     std::array<Variant, kMaxArgs> slots;
     CoerceArguments(member, args, slots);
     Variant result = member.invoke(object, Args(slots.data(), member.params.size()));
