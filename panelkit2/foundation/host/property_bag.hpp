@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "panelkit2/foundation/variant.hpp"
@@ -35,7 +36,12 @@ class PropertyBag {
         Variant value;
     };
     const Entry* Find(std::string_view key) const;
+    // False when the key (case-insensitively) is already present.
+    bool Append(std::string key, Variant value);
+    void Remove(std::string_view key);
     std::vector<Entry> mcolEntries;
+    // Case-folded key -> position in mcolEntries, so that large bags stay fast.
+    std::unordered_map<std::string, size_t> mcolIndex;
 };
 
 }  // namespace panelkit2::host
