@@ -153,7 +153,13 @@ void TextBox::TypeCharacter(std::string_view character) {
 void TextBox::UserType(std::string_view chars) {
     if (!AcceptsInput()) return;
     const auto count = static_cast<int64_t>(CharLength(chars));
-    for (int64_t i = 1; i <= count; ++i) TypeCharacter(CharMid(chars, i, 1));
+    std::string previous;
+    for (int64_t i = 1; i <= count; ++i) {
+        std::string character = CharMid(chars, i, 1);
+        // "\r\n" in the input is one press of Return.
+        if (!(character == "\n" && previous == "\r")) TypeCharacter(character);
+        previous = std::move(character);
+    }
 }
 
 void TextBox::MoveCaret(int16_t keyCode) {

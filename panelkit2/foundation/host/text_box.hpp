@@ -64,8 +64,8 @@ class TextBox : public Widget {
     // Types the characters one by one: KeyPress, then (unless cancelled, the field is locked
     // or the limit is reached) the character replaces the selection and Change is raised.
     // Backspace (8) deletes the selection or the character before the caret; Return (13)
-    // starts a new line ("\r\n") in a multi-line field and is ignored otherwise; other
-    // control characters are not inserted.
+    // (also "\n", and "\r\n" as one press) starts a new line ("\r\n") in a multi-line
+    // field and is ignored otherwise; other control characters are not inserted.
     void UserType(std::string_view chars);
     // KeyDown, then unless consumed: Delete removes the selection or the character after
     // the caret; Left, Right, Home and End move the caret and collapse the selection.

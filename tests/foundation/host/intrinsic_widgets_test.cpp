@@ -147,7 +147,7 @@ TEST_F(TextBoxTest, LockedLimitedAndSingleLineFieldsRefuseInput) {
     EXPECT_EQ(box.Text(), "wxy");
     box.MaxLength(0);
     box.MultiLine(true);
-    box.UserType("\r");
+    box.UserType("\r\n");
     EXPECT_EQ(box.Text(), "wxy\r\n");
     box.Locked(true);
     log.clear();
