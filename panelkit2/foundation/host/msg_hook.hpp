@@ -4,6 +4,7 @@
 // and raises one Message event per watched message while it is switched on. Windows and
 // their messages are registered either directly (Register) or as keyed entries
 // (AddWindow / AddMessage), whose message entries carry a flag for the handler to set.
+// Event: 1 Message(hWnd, Msg, wParam, lParam).
 
 #include <cstdint>
 #include <map>

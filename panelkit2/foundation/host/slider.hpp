@@ -3,6 +3,7 @@
 // A track bar: a thumb on a horizontal track of integer positions Min..Max. The value never
 // leaves the range; an assignment that changes it raises Change, as a settled drag does.
 // Min may not pass Max (error 380): callers widen the range before moving its other end.
+// Events: 1 Scroll, 2 Change, 3 MouseDown, 4 MouseUp.
 
 #include <cstdint>
 #include <string>

@@ -4,6 +4,7 @@
 // and never beyond the range (Min above Max is allowed and turns the direction round).
 // With a buddy widget the buttons step the buddy's text themselves; the buddy is reached
 // through a text getter and setter, so any widget with a text can be one.
+// Events: 1 Change, 2 DownClick, 3 UpClick.
 
 #include <cstdint>
 #include <functional>

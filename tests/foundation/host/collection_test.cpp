@@ -88,13 +88,5 @@ TEST(Collection, TypedAccessChecksTheClass) {
     EXPECT_EQ(ErrorNumber([&] { items.ItemAs<MsgHook>(3); }), 91);
 }
 
-TEST(Collection, HoldsReferencesNotCopies) {
-    Collection items;
-    auto hook = std::make_shared<MsgHook>();
-    items.Add(ObjectRef(hook));
-    hook->Enabled(true);
-    EXPECT_TRUE(items.ItemAs<MsgHook>(1)->Enabled());
-}
-
 }  // namespace
 }  // namespace panelkit2::host
