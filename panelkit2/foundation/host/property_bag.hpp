@@ -17,7 +17,8 @@ class PropertyBag {
     // The stored value, or `defaultValue` when the key is absent.
     Variant ReadProperty(std::string_view key, const Variant& defaultValue = Variant()) const;
     // Stores the value; a value equal to `defaultValue` is not stored (an earlier value
-    // under the key is removed). Objects cannot be stored (error 380).
+    // under the key is removed). Objects and Missing cannot be stored (error 380); a key
+    // must be non-empty, without control characters, "=" or blanks at its ends (error 5).
     void WriteProperty(std::string_view key, const Variant& value,
                        const Variant& defaultValue = Variant::Missing());
     bool Contains(std::string_view key) const;

@@ -197,7 +197,6 @@ std::vector<std::string> WrapLabel::WrappedLines() const {
 
 void WrapLabel::Reflow() {
     Height(static_cast<float>(WrapCaption().size()) * LineHeightTwips());
-    Refresh();
 }
 
 void WrapLabel::CopyDesignFrom(const Widget& source) {
