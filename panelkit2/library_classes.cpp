@@ -1,12 +1,14 @@
 #include <memory>
 
 #include "panelkit2/choice/check.hpp"
+#include "panelkit2/choice/command.hpp"
 #include "panelkit2/foundation/class_factory.hpp"
 
 namespace panelkit2 {
 
 void RegisterLibraryClasses(ClassFactory& factory) {
     factory.Register("PanelKit2.Check", [] { return std::make_shared<Check>(); });
+    factory.Register("PanelKit2.Command", [] { return std::make_shared<Command>(); });
 }
 
 }  // namespace panelkit2

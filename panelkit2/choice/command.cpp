@@ -1,0 +1,289 @@
+#include "panelkit2/choice/command.hpp"
+
+#include "panelkit2/foundation/action_list.hpp"
+#include "panelkit2/foundation/control_id.hpp"
+#include "panelkit2/foundation/host/window_system.hpp"
+#include "panelkit2/foundation/layout_guard.hpp"
+#include "panelkit2/foundation/mod_error.hpp"
+#include "panelkit2/foundation/numeric.hpp"
+
+namespace panelkit2 {
+
+namespace {
+// The designed extent of a new instance, also the defaults of its persisted extent.
+constexpr float kDesignWidth = 800;
+constexpr float kDesignHeight = 400;
+constexpr int32_t kInitialDesiredWidth = 800;
+// Room left around the caption label on the button.
+constexpr float kLabelMargin = 300;
+constexpr int32_t kButtonPushed = 1;
+}  // namespace
+
+Command::Command()
+    : ControlBase("Command"),
+      Command_(&UserControl, "Command"),
+      wlCaption(&UserControl, "wlCaption") {
+    UserControl.Move(0, 0, kDesignWidth, kDesignHeight);
+    // Without a caption there is nothing to draw over the button.
+    wlCaption.Visible(false);
+    UserControl.Resize.Connect([this] { UserControl_Resize(); });
+    Command_.Click.Connect([this] { UserControl_Click(); });
+    wlCaption.MouseDown.Connect([this](int16_t button, int16_t shift, float x, float y) {
+        wlCaption_MouseDown(button, shift, x, y);
+    });
+    wlCaption.MouseMove.Connect([this](int16_t button, int16_t shift, float x, float y) {
+        wlCaption_MouseMove(button, shift, x, y);
+    });
+    wlCaption.MouseUp.Connect([this](int16_t button, int16_t shift, float x, float y) {
+        wlCaption_MouseUp(button, shift, x, y);
+    });
+    UserControl_Initialize();
+}
+
+int16_t Command::CtlID() const {
+    return static_cast<int16_t>(ControlID::CommandButton);
+}
+
+host::OleColor Command::ForeColor() const {
+    return UserControl.ForeColor();
+}
+
+void Command::ForeColor(host::OleColor value) {
+    UserControl.ForeColor(value);
+}
+
+host::OleColor Command::BackColor() const {
+    return UserControl.BackColor();
+}
+
+void Command::BackColor(host::OleColor value) {
+    UserControl.BackColor(value);
+    UserControl.PropertyChanged("BackColor");
+}
+
+std::string Command::Caption() const {
+    return FullReRaise("PanelKit::Command.Caption(Get)", [&] { return wlCaption.Caption(); });
+}
+
+// The caption algorithm: size the label to the text, show it only with a text, widen the
+// control so the text fits with room around it, and remember the widest width as the
+// desired width.
+//
+// Where the published procedure ends by re-running the initialisation (which would put the
+// desired width back to 800 and forget a push), only the button part of it is re-run: the
+// button loses its own caption and is laid out again under the label. The desired width
+// computed here survives, so the container sizes command buttons to fit their captions,
+// and a caption, being presentation, does not undo a push.
+void Command::Caption(const std::string& value) {
+    FullReRaise("PanelKit::Command.Caption(Let)", [&] {
+        SizeCaptionLabel(value);
+        wlCaption.ToolTipText(value);
+        Command_.ToolTipText(value);
+        wlCaption.Visible(!value.empty());
+        if (wlCaption.Width() + kLabelMargin > UserControl.Width())
+            UserControl.Width(wlCaption.Width() + kLabelMargin);
+        if (double{UserControl.Width()} > mlngDesiredWidth)
+            mlngDesiredWidth = ToLong(UserControl.Width());
+        Command_.Caption({});
+        UserControl_Resize();
+    });
+}
+
+int32_t Command::DesiredWidth() const {
+    return mlngDesiredWidth;
+}
+
+std::string Command::Action() const {
+    return FullReRaise("PanelKit::Command.Action(Get)", [&] { return Command_.Tag(); });
+}
+
+void Command::Action(const std::string& value) {
+    FullReRaise("PanelKit::Command.Action(Let)", [&] { RouteAction(value); });
+}
+
+bool Command::Show() const {
+    return true;
+}
+
+void Command::SetSelectionOption(bool& vblnClicked) {
+    FullReRaise("PanelKit::Command.SetSelectedOption", [&] { mblnClicked = vblnClicked; });
+}
+
+std::string Command::GetSelectedOption() const {
+    return mblnClicked ? "True" : "False";
+}
+
+// The "FALSE" actions count only until the button is pushed; the "TRUE" actions went out
+// with ButtonPushed and are never part of the answer.
+std::string Command::GetSelectedAction() const {
+    return FullReRaise("PanelKit::Command.GetSelectedAction", [&] {
+        return JoinActions(mstrCommonAction, mblnClicked ? std::string() : mstrFalseAction);
+    });
+}
+
+void Command::Clear() {
+    FullReRaise("PanelKit::Command.Clear", [&] {
+        Caption(std::string());
+        mblnClicked = false;
+        Command_.Tag({});
+        Command_.ToolTipText({});
+        mlngDesiredWidth = kInitialDesiredWidth;
+        mstrFalseAction.clear();
+        mstrTrueAction.clear();
+        mstrCommonAction.clear();
+        mblnTrueOption = false;
+        mblnOptionMode = false;
+    });
+}
+
+void Command::SetCaption(const std::string& strNewValue) {
+    Caption(strNewValue);
+}
+
+void Command::SetClicked() {
+    FullReRaise("PanelKit::Command.SetClicked", [&] { mblnClicked = true; });
+}
+
+void Command::AddOption(std::string& vData) {
+    FullReRaise("PanelKit::Command.AddOption", [&] {
+        const std::string option = ToUpper(vData);
+        if (option == "TRUE") {
+            mblnTrueOption = true;
+            mblnOptionMode = true;
+        } else if (option == "FALSE") {
+            mblnTrueOption = false;
+            mblnOptionMode = true;
+        }
+    });
+}
+
+void Command::AddCaption(std::string& CaptionString) {
+    Caption(CaptionString);
+}
+
+// A command button shows no help.
+void Command::AddHelp(std::string& HelpString) {
+    (void)HelpString;
+}
+
+void Command::AddAction(std::string& vData) {
+    FullReRaise("PanelKit::Command.AddAction", [&] { Action(vData); });
+}
+
+// Routing by the option named last; unlike Check, a caption does not leave common mode.
+void Command::RouteAction(const std::string& text) {
+    if (!mblnOptionMode)
+        AppendAction(mstrCommonAction, text);
+    else
+        AppendAction(mblnTrueOption ? mstrTrueAction : mstrFalseAction, text);
+}
+
+void Command::UserControl_Initialize() {
+    FullReRaise("PanelKit::Command.UserControl_Initialize", [&] {
+        LayoutGuard guard(mblnLayoutBusy);
+        Command_.Caption({});
+        Command_.Move(0, 0, UserControl.Width(), UserControl.Height());
+        mblnClicked = false;
+        mlngDesiredWidth = kInitialDesiredWidth;
+    });
+}
+
+void Command::Paint() {
+    FullReRaise("PanelKit::Command.Paint", [&] {
+        if (mblnLayoutBusy) return;
+        Command_.Move(0, 0, UserControl.Width(), UserControl.Height());
+        UserControl.Refresh();
+    });
+}
+
+// The button fills the control; the label takes its one-line width again (the tool tip
+// keeps the full caption), wraps when that leaves too little room, and is centred on it.
+void Command::UserControl_Resize() {
+    FullReRaise("PanelKit::Command.UserControl_Resize", [&] {
+        if (mblnLayoutBusy) return;
+        LayoutGuard guard(mblnLayoutBusy);
+        Command_.Move(0, 0, UserControl.Width(), UserControl.Height());
+        SizeCaptionLabel(wlCaption.ToolTipText());
+        if (UserControl.Width() - kLabelMargin < wlCaption.Width()) {
+            wlCaption.Width(UserControl.Width() - kLabelMargin);
+            wlCaption.Reflow();
+        }
+        wlCaption.Move((Command_.Width() - wlCaption.Width()) / 2 + Command_.Left(),
+                       (Command_.Height() - wlCaption.Height()) / 2 + Command_.Top());
+    });
+}
+
+// The sizing switch cycle: with it on, the label takes the one-line width of its text.
+void Command::SizeCaptionLabel(const std::string& text) {
+    wlCaption.AutoSize(true);
+    wlCaption.Caption(text);
+    wlCaption.AutoSize(false);
+}
+
+// Pushing: the button is clicked for good and its "TRUE" actions go out. The list itself
+// travels by reference, as published, so a handler's change to the text stays.
+void Command::UserControl_Click() {
+    FullReRaise("PanelKit::Command.UserControl_Click", [&] {
+        mblnClicked = true;
+        Variant strAction(mstrTrueAction);
+        RaiseEvent(kButtonPushed, Args(&strAction, 1));
+        mstrTrueAction = strAction.AsString();
+    });
+}
+
+// The label covers the middle of the button and takes its mouse input, so the label draws
+// the button pressed while the left button is held over the button's area.
+void Command::DrawPressed(bool pressed) {
+    host::win::SendMessage(Command_.WindowHandle(), host::win::ButtonSetState, pressed ? 1 : 0, 0);
+    mblnPressedLook = pressed;
+}
+
+// Hit test against the button's area, in the label's coordinates.
+bool Command::OutsideButton(float x, float y) const {
+    const float lw = wlCaption.Width();
+    const float lh = wlCaption.Height();
+    const float bw = Command_.Width();
+    const float bh = Command_.Height();
+    return x < (lw - bw) / 2 || x > (lw - bw) / 2 + bw || y < (lh - bh) / 2 ||
+           y > lh + (bh - lh) / 2;
+}
+
+void Command::wlCaption_MouseDown(int16_t button, int16_t shift, float x, float y) {
+    (void)shift, (void)x, (void)y;
+    if (button == host::WrapLabel::LeftButton) DrawPressed(true);
+}
+
+void Command::wlCaption_MouseMove(int16_t button, int16_t shift, float x, float y) {
+    (void)shift;
+    const bool outside = OutsideButton(x, y);
+    if (!outside && (button & host::WrapLabel::LeftButton) != 0 && !mblnPressedLook)
+        DrawPressed(true);
+    else if (outside && mblnPressedLook)
+        DrawPressed(false);
+}
+
+// A release pushes the button wherever the pointer is, as the label kept the mouse.
+void Command::wlCaption_MouseUp(int16_t button, int16_t shift, float x, float y) {
+    (void)button, (void)shift, (void)x, (void)y;
+    DrawPressed(false);
+    UserControl_Click();
+}
+
+void Command::UserControl_WriteProperties(host::PropertyBag& bag) {
+    bag.WriteProperty("Height", UserControl.Height(), kDesignHeight);
+    bag.WriteProperty("Width", UserControl.Width(), kDesignWidth);
+    bag.WriteProperty("Caption", Command_.Caption(), std::string());
+    bag.WriteProperty("Action", Action(), std::string());
+    bag.WriteProperty("BackColor", static_cast<int32_t>(BackColor()));
+    bag.WriteProperty("ForeColor", static_cast<int32_t>(ForeColor()));
+}
+
+// Colours are written but not read back; a persisted action joins the common actions.
+void Command::UserControl_ReadProperties(host::PropertyBag& bag) {
+    UserControl.Height(bag.ReadProperty("Height", kDesignHeight).AsSingle());
+    UserControl.Width(bag.ReadProperty("Width", kDesignWidth).AsSingle());
+    Command_.Caption(bag.ReadProperty("Caption", std::string()).AsString());
+    Action(bag.ReadProperty("Action", std::string()).AsString());
+}
+
+}  // namespace panelkit2

@@ -1,0 +1,84 @@
+#pragma once
+
+// Command: a push button whose caption is a word-wrapping label centred on it. Pushing it
+// raises ButtonPushed with the actions of the "TRUE" option; the actions of the "FALSE"
+// option count only while the button has not been pushed. Actions attached before any
+// option was named belong to the control whether pushed or not.
+
+#include <cstdint>
+#include <string>
+
+#include "panelkit2/foundation/control_base.hpp"
+#include "panelkit2/foundation/host/command_button.hpp"
+#include "panelkit2/foundation/host/wrap_label.hpp"
+
+namespace panelkit2 {
+
+class Command : public ControlBase {
+  public:
+    Command();
+
+    const InterfaceTable& Interface() const override;
+    static const InterfaceTable& ClassInterface();
+
+    int16_t CtlID() const;
+    host::OleColor ForeColor() const;
+    void ForeColor(host::OleColor value);
+    host::OleColor BackColor() const;
+    void BackColor(host::OleColor value);
+    std::string Caption() const;
+    void Caption(const std::string& value);
+    int32_t DesiredWidth() const;
+    std::string Action() const;
+    void Action(const std::string& value);
+    bool Show() const;
+
+    void SetSelectionOption(bool& vblnClicked);
+    std::string GetSelectedOption() const;
+    std::string GetSelectedAction() const;
+    void Clear();
+    void SetCaption(const std::string& strNewValue);
+    void SetClicked();
+    void AddOption(std::string& vData);
+    void AddCaption(std::string& CaptionString);
+    void AddHelp(std::string& HelpString);
+    void AddAction(std::string& vData);
+    void Paint();
+    void UserControl_Resize();
+
+    // Constituents, for hosts and views that look inside.
+    host::CommandButton& Button() { return Command_; }
+    host::WrapLabel& CaptionLabel() { return wlCaption; }
+
+  protected:
+    void UserControl_WriteProperties(host::PropertyBag& bag) override;
+    void UserControl_ReadProperties(host::PropertyBag& bag) override;
+
+  private:
+    void UserControl_Initialize();
+    void UserControl_Click();
+    void RouteAction(const std::string& text);
+    void SizeCaptionLabel(const std::string& text);
+    void DrawPressed(bool pressed);
+    bool OutsideButton(float x, float y) const;
+    void wlCaption_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void wlCaption_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void wlCaption_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+
+    // The button is named "Command" among the constituents; the trailing underscore keeps
+    // the member apart from the class name.
+    host::CommandButton Command_;
+    host::WrapLabel wlCaption;
+
+    bool mblnLayoutBusy = false;
+    std::string mstrCommonAction;
+    bool mblnClicked = false;
+    int32_t mlngDesiredWidth = 800;
+    bool mblnPressedLook = false;
+    bool mblnOptionMode = false;
+    bool mblnTrueOption = false;
+    std::string mstrTrueAction;
+    std::string mstrFalseAction;
+};
+
+}  // namespace panelkit2
