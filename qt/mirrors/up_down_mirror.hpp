@@ -1,0 +1,31 @@
+#pragma once
+
+// Spin buttons: an up and a down arrow, stacked, each a press on the model's buttons.
+
+#include <QToolButton>
+
+#include "panelkit2/foundation/host/up_down.hpp"
+#include "qt/mirror.hpp"
+
+namespace panelkit2::qt {
+
+class UpDownMirror : public Mirror {
+  public:
+    UpDownMirror(host::UpDown& spin, MirrorContext& context) : Mirror(spin, context), mSpin(spin) {}
+
+    QToolButton* UpButton() const { return mUp; }
+    QToolButton* DownButton() const { return mDown; }
+
+  protected:
+    QWidget* CreateWidget(QWidget* parent) override;
+    bool FillsBackground() const override { return false; }
+
+  private:
+    QToolButton* CreateButton(QWidget* parent, Qt::ArrowType arrow);
+
+    host::UpDown& mSpin;
+    QToolButton* mUp = nullptr;
+    QToolButton* mDown = nullptr;
+};
+
+}  // namespace panelkit2::qt
