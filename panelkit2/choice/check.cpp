@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "panelkit2/foundation/action_list.hpp"
 #include "panelkit2/foundation/control_id.hpp"
 #include "panelkit2/foundation/layout_guard.hpp"
 #include "panelkit2/foundation/mod_error.hpp"
@@ -68,7 +67,7 @@ void Check::Caption(const std::string& value) {
         Check_.ToolTipText(value);
         wlCaption.ToolTipText(value);
         if (value.empty()) return;
-        mblnOptionMode = true;
+        mActions.mblnOptionMode = true;
         mlngDesiredWidth = ToLong(UserControl.Width());
         UserControl.PropertyChanged("Caption");
     });
@@ -104,7 +103,7 @@ std::string Check::Action() const {
 }
 
 void Check::Action(const std::string& value) {
-    FullReRaise("PanelKit::Check.action(Let)", [&] { RouteAction(value); });
+    FullReRaise("PanelKit::Check.action(Let)", [&] { mActions.Route(value); });
 }
 
 bool Check::Show() const {
@@ -117,12 +116,8 @@ void Check::Clear() {
         Check_.Value(0);
         Check_.Tag({});
         Check_.ToolTipText({});
-        mstrCommonAction.clear();
-        mblnOptionMode = false;
+        mActions.Reset();
         mlngDesiredWidth = kInitialDesiredWidth;
-        mstrFalseAction.clear();
-        mstrTrueAction.clear();
-        mblnTrueOption = false;
         Paint();
     });
 }
@@ -141,16 +136,7 @@ void Check::AddCaption(std::string& CaptionString) {
 }
 
 void Check::AddOption(std::string& vData) {
-    FullReRaise("PanelKit::Check.AddOption", [&] {
-        const std::string option = ToUpper(vData);
-        if (option == "TRUE") {
-            mblnTrueOption = true;
-            mblnOptionMode = true;
-        } else if (option == "FALSE") {
-            mblnTrueOption = false;
-            mblnOptionMode = true;
-        }
-    });
+    FullReRaise("PanelKit::Check.AddOption", [&] { mActions.NameOption(vData); });
 }
 
 void Check::AddAction(std::string& vData) {
@@ -167,26 +153,15 @@ bool Check::GetSelectedOption() const {
 
 // Common actions first, then those of the current state; a grayed box counts as unchecked.
 std::string Check::GetSelectedAction() const {
-    return FullReRaise("PanelKit::Check.GetSelectedAction", [&] {
-        const std::string& selected = Check_.Value() == 1 ? mstrTrueAction : mstrFalseAction;
-        return JoinActions(mstrCommonAction, selected);
-    });
-}
-
-// Routing by the option named last: common until a state was named (or a caption set),
-// then the list of that state.
-void Check::RouteAction(const std::string& text) {
-    if (!mblnOptionMode)
-        AppendAction(mstrCommonAction, text);
-    else
-        AppendAction(mblnTrueOption ? mstrTrueAction : mstrFalseAction, text);
+    return FullReRaise("PanelKit::Check.GetSelectedAction",
+                       [&] { return mActions.Selected(Check_.Value() == 1); });
 }
 
 void Check::UserControl_Initialize() {
     FullReRaise("PanelKit::Check.UserControl_Initialize", [&] {
         {
             LayoutGuard guard(mblnLayoutBusy);
-            mblnOptionMode = false;
+            mActions.mblnOptionMode = false;
             mlngDesiredWidth = kInitialDesiredWidth;
         }
         Paint();

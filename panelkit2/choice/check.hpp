@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "panelkit2/choice/two_state_actions.hpp"
 #include "panelkit2/foundation/control_base.hpp"
 #include "panelkit2/foundation/host/check_box.hpp"
 #include "panelkit2/foundation/host/wrap_label.hpp"
@@ -58,7 +59,6 @@ class Check : public ControlBase {
     void UserControl_Initialize();
     void UserControl_Resize();
     void Paint();
-    void RouteAction(const std::string& text);
     void wlCaption_Click();
 
     // The box is named "Check" among the constituents; the trailing underscore keeps the
@@ -67,12 +67,8 @@ class Check : public ControlBase {
     host::WrapLabel wlCaption;
 
     bool mblnLayoutBusy = false;
-    std::string mstrCommonAction;
-    bool mblnOptionMode = false;
+    TwoStateActions mActions;
     int32_t mlngDesiredWidth = 400;
-    bool mblnTrueOption = false;
-    std::string mstrTrueAction;
-    std::string mstrFalseAction;
 };
 
 }  // namespace panelkit2

@@ -98,7 +98,7 @@ std::string Command::Action() const {
 }
 
 void Command::Action(const std::string& value) {
-    FullReRaise("PanelKit::Command.Action(Let)", [&] { RouteAction(value); });
+    FullReRaise("PanelKit::Command.Action(Let)", [&] { mActions.Route(value); });
 }
 
 bool Command::Show() const {
@@ -117,7 +117,8 @@ std::string Command::GetSelectedOption() const {
 // with ButtonPushed and are never part of the answer.
 std::string Command::GetSelectedAction() const {
     return FullReRaise("PanelKit::Command.GetSelectedAction", [&] {
-        return JoinActions(mstrCommonAction, mblnClicked ? std::string() : mstrFalseAction);
+        return JoinActions(mActions.mstrCommonAction,
+                           mblnClicked ? std::string() : mActions.mstrFalseAction);
     });
 }
 
@@ -128,11 +129,7 @@ void Command::Clear() {
         Command_.Tag({});
         Command_.ToolTipText({});
         mlngDesiredWidth = kInitialDesiredWidth;
-        mstrFalseAction.clear();
-        mstrTrueAction.clear();
-        mstrCommonAction.clear();
-        mblnTrueOption = false;
-        mblnOptionMode = false;
+        mActions.Reset();
     });
 }
 
@@ -145,16 +142,7 @@ void Command::SetClicked() {
 }
 
 void Command::AddOption(std::string& vData) {
-    FullReRaise("PanelKit::Command.AddOption", [&] {
-        const std::string option = ToUpper(vData);
-        if (option == "TRUE") {
-            mblnTrueOption = true;
-            mblnOptionMode = true;
-        } else if (option == "FALSE") {
-            mblnTrueOption = false;
-            mblnOptionMode = true;
-        }
-    });
+    FullReRaise("PanelKit::Command.AddOption", [&] { mActions.NameOption(vData); });
 }
 
 void Command::AddCaption(std::string& CaptionString) {
@@ -168,14 +156,6 @@ void Command::AddHelp(std::string& HelpString) {
 
 void Command::AddAction(std::string& vData) {
     FullReRaise("PanelKit::Command.AddAction", [&] { Action(vData); });
-}
-
-// Routing by the option named last; unlike Check, a caption does not leave common mode.
-void Command::RouteAction(const std::string& text) {
-    if (!mblnOptionMode)
-        AppendAction(mstrCommonAction, text);
-    else
-        AppendAction(mblnTrueOption ? mstrTrueAction : mstrFalseAction, text);
 }
 
 void Command::UserControl_Initialize() {
@@ -225,9 +205,9 @@ void Command::SizeCaptionLabel(const std::string& text) {
 void Command::UserControl_Click() {
     FullReRaise("PanelKit::Command.UserControl_Click", [&] {
         mblnClicked = true;
-        Variant strAction(mstrTrueAction);
+        Variant strAction(mActions.mstrTrueAction);
         RaiseEvent(kButtonPushed, Args(&strAction, 1));
-        mstrTrueAction = strAction.AsString();
+        mActions.mstrTrueAction = strAction.AsString();
     });
 }
 

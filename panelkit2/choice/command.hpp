@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "panelkit2/choice/two_state_actions.hpp"
 #include "panelkit2/foundation/control_base.hpp"
 #include "panelkit2/foundation/host/command_button.hpp"
 #include "panelkit2/foundation/host/wrap_label.hpp"
@@ -57,7 +58,6 @@ class Command : public ControlBase {
   private:
     void UserControl_Initialize();
     void UserControl_Click();
-    void RouteAction(const std::string& text);
     void SizeCaptionLabel(const std::string& text);
     void DrawPressed(bool pressed);
     bool OutsideButton(float x, float y) const;
@@ -71,14 +71,11 @@ class Command : public ControlBase {
     host::WrapLabel wlCaption;
 
     bool mblnLayoutBusy = false;
-    std::string mstrCommonAction;
     bool mblnClicked = false;
     int32_t mlngDesiredWidth = 800;
     bool mblnPressedLook = false;
-    bool mblnOptionMode = false;
-    bool mblnTrueOption = false;
-    std::string mstrTrueAction;
-    std::string mstrFalseAction;
+    // Routing by the option named last; unlike Check, a caption does not leave common mode.
+    TwoStateActions mActions;
 };
 
 }  // namespace panelkit2
