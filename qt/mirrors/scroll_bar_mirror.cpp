@@ -25,25 +25,25 @@ void ScrollBarMirror::ApplyContent(uint32_t mask) {
     if (bar->value() != mBar.Value()) bar->setValue(mBar.Value());
 }
 
-// Qt's "add" runs towards its maximum, which is at the bottom unless the bar is inverted.
-// Qt moves the thumb after this returns, to the position set here: the model's value.
+// Qt's "add" is the lower arrow and the track below the thumb, also on an inverted bar
+// (where Qt would move the thumb up). Qt moves the thumb after this returns, to the
+// position set here: the model's value.
 void ScrollBarMirror::ForwardAction(int action) {
     if (Applying()) return;
     QScrollBar* bar = Bar();
-    const bool addIsDown = !bar->invertedAppearance();
     Forward([&] {
         switch (action) {
             case QAbstractSlider::SliderSingleStepAdd:
-                addIsDown ? mBar.UserLineDown() : mBar.UserLineUp();
+                mBar.UserLineDown();
                 break;
             case QAbstractSlider::SliderSingleStepSub:
-                addIsDown ? mBar.UserLineUp() : mBar.UserLineDown();
+                mBar.UserLineUp();
                 break;
             case QAbstractSlider::SliderPageStepAdd:
-                addIsDown ? mBar.UserPageDown() : mBar.UserPageUp();
+                mBar.UserPageDown();
                 break;
             case QAbstractSlider::SliderPageStepSub:
-                addIsDown ? mBar.UserPageUp() : mBar.UserPageDown();
+                mBar.UserPageUp();
                 break;
             case QAbstractSlider::SliderToMinimum:
                 mBar.UserScrollTo(bar->minimum());

@@ -1,0 +1,114 @@
+// Windows of their own: the help popup floating top-most until the model's timer (on the
+// Qt event loop) hides it, message boxes, and what a page of checks looks like.
+
+#include <QApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <set>
+
+#include "panelkit2/choice/check.hpp"
+#include "panelkit2/foundation/host/check_box.hpp"
+#include "panelkit2/foundation/host/form.hpp"
+#include "panelkit2/foundation/host/message_box.hpp"
+#include "panelkit2/help/help.hpp"
+#include "tests/qt/view_fixture.hpp"
+
+namespace panelkit2::qt {
+namespace {
+
+using WindowTest = ViewFixture;
+
+TEST_F(WindowTest, TheHelpPopupFloatsTopMostUntilItsTimerHidesIt) {
+    Help help;
+    int16_t interval = 40;
+    help.SetTimer(interval);
+    std::string text = "Writes a log file";
+    int32_t x = static_cast<int32_t>(Tx(300));
+    int32_t y = static_cast<int32_t>(Ty(200));
+    help.PopUpBalloon(text, x, y);
+    QWidget* popup = Shown(help.PopupForm());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->isVisible());
+    const Qt::WindowFlags flags = popup->windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::ToolTip);
+    EXPECT_TRUE(flags & Qt::FramelessWindowHint);
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    // Hung below the point, centred on it, sized around the label.
+    EXPECT_EQ(popup->y(), 200);
+    EXPECT_NEAR(popup->x() + popup->width() / 2.0, 300, 1);
+    QWidget* label = Shown(help.PopupForm().CaptionLabel());
+    EXPECT_TRUE(popup->rect().contains(label->geometry()));
+    EXPECT_EQ(popup->palette().color(QPalette::Window), QColor(255, 255, 192));
+    // The timer runs on the Qt event loop; waiting is bounded, nothing is timed.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !popup->isVisible(); }, 10000));
+    EXPECT_FALSE(help.Visible());
+}
+
+TEST_F(WindowTest, MessageBoxesAreModalAndHoldBackTheViewWhileOpen) {
+    host::Form form("Page");
+    form.Show();
+    TheView().Sync();
+    QString seenText;
+    QString seenTitle;
+    std::unique_ptr<host::CheckBox> late;
+    bool shownWhileOpen = true;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        seenText = box->text();
+        seenTitle = box->windowTitle();
+        // The model may be half-way through a change while its box is up.
+        late = std::make_unique<host::CheckBox>(&form, "late");
+        shownWhileOpen = TheView().WidgetOf(*late) != nullptr;
+        box->accept();
+    });
+    host::MsgBox("Settings saved", "Setup");
+    EXPECT_EQ(seenText, QStringLiteral("Settings saved"));
+    EXPECT_EQ(seenTitle, QStringLiteral("Setup"));
+    ASSERT_NE(late, nullptr);
+    EXPECT_FALSE(shownWhileOpen);
+    EXPECT_NE(Shown(*late), nullptr);
+}
+
+TEST_F(WindowTest, APageOfChecksIsDrawn) {
+    host::Form form("Page");
+    form.Move(0, 0, Tx(320), Ty(200));
+    form.BackColor(host::colors::White);
+    std::vector<std::unique_ptr<Check>> checks;
+    for (int i = 0; i < 5; ++i) {
+        auto& check = *checks.emplace_back(std::make_unique<Check>());
+        check.Caption("Option number " + std::to_string(i + 1));
+        check.BackColor(host::colors::White);
+        check.CaptionLabel().BackColor(host::colors::White);
+        check.Surface().SetParent(&form);
+        check.Surface().Move(Tx(10), Ty(10 + 30 * i));
+        check.Value(i % 2 == 0);
+    }
+    form.Show();
+    TheView().Sync();
+    const QImage image = Shown(form)->grab().toImage();
+    ASSERT_EQ(image.size(), QSize(320, 200));
+    std::set<QRgb> colours;
+    int dark = 0;
+    for (int py = 0; py < image.height(); ++py)
+        for (int px = 0; px < image.width(); ++px) {
+            const QColor colour = image.pixelColor(px, py);
+            colours.insert(colour.rgb());
+            if (colour.lightness() < 96) ++dark;
+        }
+    // Boxes, ticks and caption text: many shades, and dark ink in every row of checks.
+    EXPECT_GT(colours.size(), 8u);
+    EXPECT_GT(dark, 5 * 20);
+    for (int i = 0; i < 5; ++i) {
+        int rowInk = 0;
+        for (int py = 10 + 30 * i; py < 10 + 30 * i + 17; ++py)
+            for (int px = 30; px < 200; ++px)
+                if (image.pixelColor(px, py).lightness() < 96) ++rowInk;
+        EXPECT_GT(rowInk, 10) << "caption of row " << i;
+    }
+}
+
+}  // namespace
+}  // namespace panelkit2::qt
