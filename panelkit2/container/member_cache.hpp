@@ -1,0 +1,61 @@
+#pragma once
+
+// Remembers what a member name means for a class of child while the container works
+// through a page: interface tables never change, so a name resolved for the first child
+// of a class holds for every other child with the same tables. A page of a thousand
+// controls then costs one lookup per name and class instead of one per call.
+//
+// A cache lives only as long as the outermost Scope on the stack, so it never outlives the
+// tables it points into. Names unknown to both tables are not cached: the uncached call
+// raises the right error.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "panelkit2/foundation/dispatch.hpp"
+
+namespace panelkit2 {
+
+class MemberCache {
+  public:
+    struct Target {
+        Dispatchable* object = nullptr;  // the child itself or its extender
+        const MemberDef* member = nullptr;
+    };
+
+    // Opens the cache for its lifetime unless an outer scope already did.
+    class Scope {
+      public:
+        Scope();
+        ~Scope();
+        Scope(const Scope&) = delete;
+        Scope& operator=(const Scope&) = delete;
+
+      private:
+        bool mblnOwner;
+    };
+
+    // The open cache, or nullptr outside every scope.
+    static MemberCache* Current() noexcept;
+
+    // The member a call by name reaches, as CallByName would find it; object nullptr when
+    // neither the child nor its extender knows the name.
+    Target Resolve(Dispatchable& child, std::string_view name, CallKind kind);
+
+  private:
+    struct Entry {
+        const InterfaceTable* own = nullptr;
+        const InterfaceTable* extender = nullptr;
+        const char* name = nullptr;
+        size_t length = 0;
+        CallKind kind = CallKind::GetOrMethod;
+        bool onExtender = false;
+        const MemberDef* member = nullptr;
+    };
+    static constexpr size_t kSlots = 64;
+
+    std::array<Entry, kSlots> mcolEntries{};
+};
+
+}  // namespace panelkit2
