@@ -8,14 +8,14 @@ namespace panelkit2::console_test {
 namespace {
 
 // The callee sees the literal's own type when its parameter accepts any type.
-TEST(ConsoleLiterals, IntegersAreLongWhenTheyFitAndDoubleOtherwise) {
+TEST(ConsoleLiterals, IntegersAreLongWhenTheyFitAndDoubleOtherwiseHexIsA32BitPattern) {
     EXPECT_EQ(Output("t = new Test.Thing\nprint t.Describe(2147483647)\n"
                      "print t.Describe(-2147483648)\nprint t.Describe(2147483648)\n"
                      "print t.Describe(-2147483649)\nprint t.Describe(0xFFFFFFFF)\n"
                      "print t.Describe(-0x10)\nprint t.Describe(1.0)\nprint t.Describe(\"5\")\n"
                      "print t.Describe(True)\nprint t.Describe(t)\n"),
               "Long:2147483647\nLong:-2147483648\nDouble:2147483648\nDouble:-2147483649\n"
-              "Double:4294967295\nLong:-16\nDouble:1\nString:5\nBoolean:True\n"
+              "Long:-1\nLong:-16\nDouble:1\nString:5\nBoolean:True\n"
               "Object:<Test.Thing>\n");
 }
 

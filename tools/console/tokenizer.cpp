@@ -169,12 +169,19 @@ Tokenizer::NumberText Tokenizer::ScanNumber() {
     return number;
 }
 
-// Integers are Long when they fit, otherwise Double; hexadecimal literals are limited to
-// 32 bits so that every one of them is an exact integer.
+// Integers are Long when they fit, otherwise Double. Hexadecimal literals are 32-bit
+// patterns read as Long, so colours with the high bit set are written as they are
+// documented: 0x8000000F is -2147483633.
 Token Tokenizer::ReadNumber() {
     const NumberText number = ScanNumber();
     Token token{TokenKind::Number, std::string(number.text), {}, 0};
     if (number.hex && number.beyond32Bits) Fail("hexadecimal literal out of range");
+    if (number.hex) {
+        const auto pattern = static_cast<int32_t>(static_cast<uint32_t>(number.magnitude));
+        token.value = Variant(
+            number.negative ? static_cast<int32_t>(0u - static_cast<uint32_t>(pattern)) : pattern);
+        return token;
+    }
     if (!number.real && !number.beyond32Bits) {
         const auto magnitude = static_cast<int64_t>(number.magnitude);
         const int64_t value = number.negative ? -magnitude : magnitude;
