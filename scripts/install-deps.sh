@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build and test tools from Debian's packages when any is missing.
+# --qt adds what the Qt view, its offscreen tests and its demo need; other arguments are
+# further package names.
 set -euo pipefail
 
 need=()
@@ -8,7 +10,15 @@ command -v ninja >/dev/null || need+=(ninja-build)
 command -v g++ >/dev/null || need+=(g++)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
-for extra in "$@"; do
+extras=()
+for arg in "$@"; do
+    if [ "$arg" = "--qt" ]; then
+        extras+=(qt6-base-dev xvfb xauth fonts-dejavu-core fontconfig)
+    else
+        extras+=("$arg")
+    fi
+done
+for extra in "${extras[@]}"; do
     dpkg -s "$extra" >/dev/null 2>&1 || need+=("$extra")
 done
 
