@@ -1,0 +1,56 @@
+#pragma once
+
+// A small configuration assistant: a window with an empty heading area, the page's caption
+// and a ControlPort holding a page of checks with Back and Next buttons. Next prints the
+// page's actions and turns the page; Next on the last page finishes.
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "panelkit2/container/control_port.hpp"
+#include "panelkit2/foundation/host/frame.hpp"
+#include "panelkit2/foundation/host/label.hpp"
+#include "panelkit2/foundation/host/user_control.hpp"
+
+namespace panelkit2::demo {
+
+class Assistant : public EventSink, public std::enable_shared_from_this<Assistant> {
+  public:
+    // `later` runs a step after the event being handled is over; `finished` ends the run.
+    static std::shared_ptr<Assistant> Create(std::ostream& out,
+                                             std::function<void(std::function<void()>)> later,
+                                             std::function<void()> finished);
+
+    host::UserControl& Window() { return mWindow; }
+    // Shows the first page; the window must be on screen.
+    void Start();
+    size_t PageIndex() const { return mPage; }
+    ControlPort& Port() { return mPort; }
+
+    void OnEvent(Dispatchable& source, const EventDef& event, Args args) override;
+
+  private:
+    Assistant(std::ostream& out, std::function<void(std::function<void()>)> later,
+              std::function<void()> finished);
+    void LayOut();
+    void ShowPage(size_t index);
+    void AddCheck(const std::string& caption, const std::string& onAction,
+                  const std::string& offAction);
+    void AddButton(const std::string& caption, const std::string& action);
+    void Next();
+    void Back();
+
+    std::ostream& mOut;
+    std::function<void(std::function<void()>)> mfnLater;
+    std::function<void()> mfnFinished;
+    host::UserControl mWindow;
+    host::Frame mHeading;
+    host::Label mCaption;
+    ControlPort mPort;
+    size_t mPage = 0;
+};
+
+}  // namespace panelkit2::demo

@@ -1,0 +1,88 @@
+// panelkit-demo: the assistant in a real window. Next prints the page's actions.
+//   panelkit-demo                     run it (offscreen when there is no display)
+//   panelkit-demo --screenshot FILE   draw the first page offscreen into a PNG and exit
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QApplication>
+#include <QDir>
+#include <QMetaObject>
+#include <QWidget>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "examples/panelkit-demo/assistant.hpp"
+#include "qt/view.hpp"
+
+namespace {
+
+struct Options {
+    bool screenshot = false;
+    QString file;
+    bool valid = true;
+};
+
+Options ParseOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--screenshot" && i + 1 < argc) {
+            options.screenshot = true;
+            options.file = QString::fromLocal8Bit(argv[++i]);
+        } else {
+            options.valid = false;
+        }
+    }
+    return options;
+}
+
+// Without a display (or for a screenshot) Qt draws offscreen; it wants a private runtime
+// directory either way.
+void PrepareEnvironment(bool offscreen) {
+    const bool noDisplay =
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (offscreen || (noDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const std::string dir =
+            QDir::tempPath().toStdString() + "/panelkit2-runtime-" + std::to_string(getuid());
+        mkdir(dir.c_str(), 0700);
+        chmod(dir.c_str(), 0700);
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir));
+    }
+}
+
+int SaveScreenshot(panelkit2::qt::View& view, panelkit2::host::Widget& window,
+                   const QString& file) {
+    QWidget* shown = view.WidgetOf(window);
+    if (!shown || !shown->grab().save(file, "PNG")) {
+        std::cerr << "panelkit-demo: cannot write " << file.toStdString() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options options = ParseOptions(argc, argv);
+    if (!options.valid) {
+        std::cerr << "usage: panelkit-demo [--screenshot FILE]\n";
+        return 2;
+    }
+    PrepareEnvironment(options.screenshot);
+    QApplication app(argc, argv);
+    QApplication::setStyle("Fusion");
+    // The view first: the controls then lay themselves out with Qt's font.
+    panelkit2::qt::View view;
+    const auto later = [](std::function<void()> step) {
+        QMetaObject::invokeMethod(qApp, std::move(step), Qt::QueuedConnection);
+    };
+    const auto assistant =
+        panelkit2::demo::Assistant::Create(std::cout, later, [] { QApplication::quit(); });
+    view.Attach(assistant->Window(), "PanelKit2 demo");
+    assistant->Start();
+    if (options.screenshot) return SaveScreenshot(view, assistant->Window(), options.file);
+    return QApplication::exec();
+}
