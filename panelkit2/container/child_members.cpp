@@ -17,26 +17,26 @@ ObjectRef At(const host::Collection& controls, int32_t position) {
 namespace {
 
 // A call by name, through the open member cache when there is one.
-Variant Invoke(Dispatchable& child, std::string_view member, CallKind kind, Args args) {
+Variant Invoke(Dispatchable& child, MemberName member, CallKind kind, Args args) {
     if (MemberCache* cache = MemberCache::Current()) {
         const MemberCache::Target target = cache->Resolve(child, member, kind);
         if (target.object) return CallMember(*target.object, *target.member, args);
     }
-    return CallByName(child, member, kind, args);
+    return CallByName(child, member.Text(), kind, args);
 }
 
 }  // namespace
 
-Variant Get(Dispatchable& child, std::string_view member) {
+Variant Get(Dispatchable& child, MemberName member) {
     return Invoke(child, member, CallKind::GetOrMethod, {});
 }
 
-void Let(Dispatchable& child, std::string_view member, Variant value) {
+void Let(Dispatchable& child, MemberName member, Variant value) {
     std::array<Variant, 1> args{std::move(value)};
     Invoke(child, member, CallKind::Let, args);
 }
 
-void Call(Dispatchable& child, std::string_view method) {
+void Call(Dispatchable& child, MemberName method) {
     Invoke(child, method, CallKind::GetOrMethod, {});
 }
 

@@ -6,8 +6,8 @@
 // those of the call (438 for a member the child lacks, 13 or 6 for an unusable value).
 
 #include <cstdint>
-#include <string_view>
 
+#include "panelkit2/container/member_name.hpp"
 #include "panelkit2/foundation/dispatch.hpp"
 #include "panelkit2/foundation/host/collection.hpp"
 
@@ -17,20 +17,20 @@ namespace panelkit2::child {
 // an object, 91 for Nothing.
 ObjectRef At(const host::Collection& controls, int32_t position);
 
-Variant Get(Dispatchable& child, std::string_view member);
-void Let(Dispatchable& child, std::string_view member, Variant value);
-void Call(Dispatchable& child, std::string_view method);
+Variant Get(Dispatchable& child, MemberName member);
+void Let(Dispatchable& child, MemberName member, Variant value);
+void Call(Dispatchable& child, MemberName method);
 
-inline int16_t GetInteger(Dispatchable& child, std::string_view member) {
+inline int16_t GetInteger(Dispatchable& child, MemberName member) {
     return Get(child, member).AsInteger();
 }
-inline int32_t GetLong(Dispatchable& child, std::string_view member) {
+inline int32_t GetLong(Dispatchable& child, MemberName member) {
     return Get(child, member).AsLong();
 }
-inline float GetSingle(Dispatchable& child, std::string_view member) {
+inline float GetSingle(Dispatchable& child, MemberName member) {
     return Get(child, member).AsSingle();
 }
-inline bool GetBoolean(Dispatchable& child, std::string_view member) {
+inline bool GetBoolean(Dispatchable& child, MemberName member) {
     return Get(child, member).AsBoolean();
 }
 

@@ -11,8 +11,9 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
+#include <memory>
 
+#include "panelkit2/container/member_name.hpp"
 #include "panelkit2/foundation/dispatch.hpp"
 
 namespace panelkit2 {
@@ -33,7 +34,7 @@ class MemberCache {
         Scope& operator=(const Scope&) = delete;
 
       private:
-        bool mblnOwner;
+        std::unique_ptr<MemberCache> mOwned;
     };
 
     // The open cache, or nullptr outside every scope.
@@ -41,19 +42,20 @@ class MemberCache {
 
     // The member a call by name reaches, as CallByName would find it; object nullptr when
     // neither the child nor its extender knows the name.
-    Target Resolve(Dispatchable& child, std::string_view name, CallKind kind);
+    Target Resolve(Dispatchable& child, MemberName name, CallKind kind);
 
   private:
     struct Entry {
         const InterfaceTable* own = nullptr;
         const InterfaceTable* extender = nullptr;
         const char* name = nullptr;
-        size_t length = 0;
         CallKind kind = CallKind::GetOrMethod;
         bool onExtender = false;
         const MemberDef* member = nullptr;
     };
     static constexpr size_t kSlots = 64;
+
+    Target Remember(Entry& entry, Dispatchable& child, MemberName name, CallKind kind);
 
     std::array<Entry, kSlots> mcolEntries{};
 };
