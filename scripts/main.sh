@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/release -j "$(nproc)" --target panelkit-console
-./build/release/tools/console/panelkit-console examples/check.pnk
+./build/release/tools/console/panelkit-console examples/page.pnk
