@@ -5,8 +5,14 @@
 namespace panelkit2::qt {
 
 int32_t QtTextMetrics::TextWidthPixels(std::string_view text) const {
+    if (text.empty()) return 0;
+    std::string key(text);
+    if (const auto found = mcolWidths.find(key); found != mcolWidths.end()) return found->second;
     // Decoded the way the widgets decode it, so a measured text and a shown text agree.
-    return mMetrics.horizontalAdvance(TextPositions::ToQString(text));
+    const int32_t width = mMetrics.horizontalAdvance(TextPositions::ToQString(text));
+    if (mcolWidths.size() >= kRemembered) mcolWidths.clear();
+    mcolWidths.emplace(std::move(key), width);
+    return width;
 }
 
 }  // namespace panelkit2::qt

@@ -1,10 +1,14 @@
 #pragma once
 
 // Text metrics of the font the view draws with, so that the controls' layouts (label
-// widths, wrapping, line heights) fit what appears on screen.
+// widths, wrapping, line heights) fit what appears on screen. Shaping a text is costly and
+// the controls measure the same caption several times while laying out a page, so widths
+// are remembered (the memory is emptied when it grows past a few pages of captions).
 
 #include <QFont>
 #include <QFontMetrics>
+#include <string>
+#include <unordered_map>
 
 #include "panelkit2/foundation/host/text_metrics.hpp"
 
@@ -17,8 +21,11 @@ class QtTextMetrics : public host::TextMetrics {
     int32_t TextWidthPixels(std::string_view text) const override;
     int32_t LineHeightPixels() const override { return mMetrics.lineSpacing(); }
 
+    static constexpr size_t kRemembered = 8192;
+
   private:
     QFontMetrics mMetrics;
+    mutable std::unordered_map<std::string, int32_t> mcolWidths;
 };
 
 }  // namespace panelkit2::qt

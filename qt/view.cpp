@@ -19,6 +19,8 @@ using P = host::WidgetProperty;
 // Passes of one flush: showing a change never changes the model, so one pass is the rule;
 // the bound keeps a misbehaving handler from looping.
 constexpr int kFlushPasses = 4;
+// Changes in one flush from which windows are painted anew as a whole.
+constexpr size_t kHeldUpdatesFrom = 64;
 
 double UsableDpi(double dpi) {
     return dpi > 0 && dpi < 100000 ? dpi : 96.0;
@@ -118,10 +120,13 @@ size_t View::MirroredCount() const {
 
 void View::Track(host::Widget& widget) {
     if (mEntries.contains(&widget)) return;
+    // Entries stay where they are until erased, so each widget's handler keeps its own.
     Entry& entry = mEntries[&widget];
     entry.widget = &widget;
-    entry.connection = widget.Changed.Connect(
-        [this](host::Widget& w, host::WidgetProperty property) { OnChanged(w, property); });
+    entry.connection =
+        widget.Changed.Connect([this, &entry](host::Widget&, host::WidgetProperty property) {
+            OnChanged(entry, property);
+        });
 }
 
 void View::TrackTree(host::Widget& widget) {
@@ -147,13 +152,11 @@ void View::OnDestroyed(host::Widget& widget) {
     mTabOrderDirty.erase(&widget);
 }
 
-void View::OnChanged(host::Widget& widget, host::WidgetProperty property) {
-    const auto found = mEntries.find(&widget);
-    if (found == mEntries.end()) return;
+void View::OnChanged(Entry& entry, host::WidgetProperty property) {
+    host::Widget& widget = *entry.widget;
     if (property == P::Parent) {
         mResolveQueue.push_back(&widget);
     } else {
-        Entry& entry = found->second;
         entry.dirty |= Mirror::Bit(property);
         if (!entry.queued) {
             entry.queued = true;
@@ -185,6 +188,7 @@ void View::Flush() {
     if (mblnFlushing || mintModalDepth > 0) return;
     mblnFlushPosted = false;
     mblnFlushing = true;
+    const std::vector<QPointer<QWidget>> held = HoldUpdates();
     try {
         for (int pass = 0; pass < kFlushPasses; ++pass) {
             if (mResolveQueue.empty() && mDirtyQueue.empty()) break;
@@ -195,7 +199,28 @@ void View::Flush() {
     } catch (const std::exception& e) {
         qWarning("panelkit2: showing the model failed: %s", e.what());
     }
+    ReleaseUpdates(held);
     mblnFlushing = false;
+}
+
+// Every QWidget that changes on screen is queued for painting, and Qt then checks each
+// against all its siblings: for a page rebuilt in one go that grows with the square of
+// the page. With updates held, the windows are painted once, whole, afterwards.
+std::vector<QPointer<QWidget>> View::HoldUpdates() {
+    std::vector<QPointer<QWidget>> held;
+    if (mResolveQueue.size() + mDirtyQueue.size() < kHeldUpdatesFrom) return held;
+    std::erase_if(mWindows, [](const QPointer<QWidget>& window) { return window.isNull(); });
+    for (const QPointer<QWidget>& window : mWindows) {
+        if (!window->isVisible() || !window->updatesEnabled()) continue;
+        window->setUpdatesEnabled(false);
+        held.push_back(window);
+    }
+    return held;
+}
+
+void View::ReleaseUpdates(const std::vector<QPointer<QWidget>>& held) {
+    for (const QPointer<QWidget>& window : held)
+        if (window) window->setUpdatesEnabled(true);
 }
 
 void View::ResolveQueued() {
@@ -262,6 +287,7 @@ Mirror* View::EnsureMirror(host::Widget& widget) {
     entry.dirty = 0;
     if (const auto title = mAttached.find(&widget); title != mAttached.end())
         entry.mirror->Widget()->setWindowTitle(title->second);
+    if (!parentWidget) mWindows.emplace_back(entry.mirror->Widget());
     return entry.mirror.get();
 }
 

@@ -16,6 +16,7 @@
 // One View at a time; it needs a QApplication.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -70,13 +71,15 @@ class View : public QObject, private MirrorContext {
     void TrackTree(host::Widget& widget);
     void OnCreated(host::Widget& widget);
     void OnDestroyed(host::Widget& widget);
-    void OnChanged(host::Widget& widget, host::WidgetProperty property);
+    void OnChanged(Entry& entry, host::WidgetProperty property);
     void OnApplicationState(Qt::ApplicationState state);
     void ScheduleFlush();
     void Flush();
     void ResolveQueued();
     void ApplyQueued();
     void ApplyTabOrder();
+    std::vector<QPointer<QWidget>> HoldUpdates();
+    void ReleaseUpdates(const std::vector<QPointer<QWidget>>& held);
     bool Presents(host::Widget& widget) const;
     Mirror* EnsureMirror(host::Widget& widget);
     void EnsureSubtree(host::Widget& widget);
@@ -92,6 +95,8 @@ class View : public QObject, private MirrorContext {
     std::vector<host::Widget*> mResolveQueue;
     std::vector<host::Widget*> mDirtyQueue;
     std::unordered_set<const host::Widget*> mTabOrderDirty;
+    // The QWidgets shown as windows.
+    std::vector<QPointer<QWidget>> mWindows;
     host::Signal<host::Widget&>::Connection mCreatedConnection = 0;
     host::Signal<host::Widget&>::Connection mDestroyedConnection = 0;
     QMetaObject::Connection mStateConnection;

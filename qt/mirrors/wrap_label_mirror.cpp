@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "qt/key_translation.hpp"
+#include "qt/mirrors/lines_widget.hpp"
 #include "qt/text_positions.hpp"
 
 namespace panelkit2::qt {
@@ -18,22 +19,21 @@ int16_t ButtonsOf(Qt::MouseButtons buttons) {
 }  // namespace
 
 QWidget* WrapLabelMirror::CreateWidget(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* label = new LinesWidget(parent);
     label->setMouseTracking(true);
     return label;
 }
 
 // The wrapped lines depend on the width as much as on the text.
 void WrapLabelMirror::ApplyContent(uint32_t mask) {
-    if (!(mask & (Bit(host::WidgetProperty::Text) | Bit(host::WidgetProperty::Geometry)))) return;
+    const bool resized =
+        (mask & Bit(host::WidgetProperty::Geometry)) && mLabel.Width() != msngWrappedWidth;
+    if (!(mask & Bit(host::WidgetProperty::Text)) && !resized) return;
+    msngWrappedWidth = mLabel.Width();
     QStringList lines;
     for (const std::string& line : mLabel.WrappedLines())
         lines.append(TextPositions::ToQString(line));
-    auto* label = static_cast<QLabel*>(Widget());
-    const QString text = lines.join(QLatin1Char('\n'));
-    if (label->text() != text) label->setText(text);
+    static_cast<LinesWidget*>(Widget())->SetLines(std::move(lines));
 }
 
 // A double click arrives from Qt as a second press; the label takes it as one, so a

@@ -1,11 +1,9 @@
 #pragma once
 
 // The word-wrapping caption label. The model decides where lines break (with the view's
-// own text metrics), so the QLabel shows exactly the model's lines. Mouse input reaches
+// own text metrics), so its widget paints exactly the model's lines. Mouse input reaches
 // the label's mouse entry points in twips; a click on the caption is what toggles a Check
 // or pushes a Command.
-
-#include <QLabel>
 
 #include "panelkit2/foundation/host/wrap_label.hpp"
 #include "qt/mirror.hpp"
@@ -25,6 +23,8 @@ class WrapLabelMirror : public Mirror {
 
   private:
     host::WrapLabel& mLabel;
+    // The width the shown lines were wrapped at: a move alone wraps nothing anew.
+    float msngWrappedWidth = -1;
 };
 
 }  // namespace panelkit2::qt

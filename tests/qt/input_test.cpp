@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -29,6 +28,7 @@
 #include "panelkit2/foundation/host/text_box.hpp"
 #include "panelkit2/foundation/host/up_down.hpp"
 #include "panelkit2/foundation/host/vscroll_bar.hpp"
+#include "qt/mirrors/lines_widget.hpp"
 #include "tests/qt/view_fixture.hpp"
 
 namespace panelkit2::qt {
@@ -91,8 +91,9 @@ TEST_F(InputTest, ClickingACheckOnItsBoxOrCaptionChangesItsAction) {
     EXPECT_EQ(check.GetSelectedAction(), "log=on");
     EXPECT_EQ(Shown<QCheckBox>(check.Box())->checkState(), Qt::Checked);
 
-    auto* caption = Shown<QLabel>(check.CaptionLabel());
-    EXPECT_EQ(caption->text(), QStringLiteral("Enable logging"));
+    auto* caption = Shown<LinesWidget>(check.CaptionLabel());
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->Text(), QStringLiteral("Enable logging"));
     QTest::mouseClick(caption, Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_FALSE(check.Value());
     EXPECT_EQ(check.GetSelectedAction(), "log=off");

@@ -31,6 +31,7 @@
 #include "panelkit2/foundation/host/user_control.hpp"
 #include "panelkit2/foundation/host/vscroll_bar.hpp"
 #include "panelkit2/foundation/host/wrap_label.hpp"
+#include "qt/mirrors/lines_widget.hpp"
 #include "tests/qt/view_fixture.hpp"
 
 namespace panelkit2::qt {
@@ -270,10 +271,11 @@ TEST_F(MirrorTest, CaptionLabelsShowTheModelsWrappedLines) {
     label.AutoSize(true);
     label.AutoSize(false);
     form.Show();
-    auto* shown = Shown<QLabel>(label);
+    auto* shown = Shown<LinesWidget>(label);
+    ASSERT_NE(shown, nullptr);
     // Sized to its text by Qt's metrics, the caption fits on one line exactly.
-    EXPECT_EQ(shown->text(), QStringLiteral("The quick brown fox jumps over the lazy dog"));
-    EXPECT_LE(shown->sizeHint().width(), shown->width());
+    EXPECT_EQ(shown->Text(), QStringLiteral("The quick brown fox jumps over the lazy dog"));
+    EXPECT_EQ(shown->sizeHint(), shown->size());
 
     label.Width(label.Width() / 2);
     label.Reflow();
@@ -281,9 +283,23 @@ TEST_F(MirrorTest, CaptionLabelsShowTheModelsWrappedLines) {
     QStringList expected;
     for (const std::string& line : label.WrappedLines()) expected << QString::fromStdString(line);
     ASSERT_GT(expected.size(), 1);
-    EXPECT_EQ(shown->text(), expected.join('\n'));
-    EXPECT_LE(shown->sizeHint().height(), shown->height());
+    EXPECT_EQ(shown->Lines(), expected);
+    EXPECT_EQ(shown->sizeHint().height(), shown->height());
     EXPECT_LE(shown->sizeHint().width(), shown->width());
+    // Every line is drawn: ink in the top and the bottom line.
+    label.BackColor(host::colors::White);
+    label.ForeColor(host::colors::Black);
+    TheView().Sync();
+    const QImage image = shown->grab().toImage();
+    const auto inkIn = [&](int top, int bottom) {
+        int ink = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < image.width(); ++x) ink += image.pixelColor(x, y).lightness() < 128;
+        return ink;
+    };
+    const int lineHeight = shown->fontMetrics().lineSpacing();
+    EXPECT_GT(inkIn(0, lineHeight), 10);
+    EXPECT_GT(inkIn(image.height() - lineHeight, image.height()), 10);
 }
 
 TEST_F(MirrorTest, QWidgetsComeAndGoWithTheModelsWidgets) {

@@ -24,7 +24,7 @@ class ViewFixture : public testing::Test {
     View& TheView() { return *mView; }
     template <class T = QWidget>
     T* Shown(const host::Widget& widget) {
-        return qobject_cast<T*>(mView->WidgetOf(widget));
+        return dynamic_cast<T*>(mView->WidgetOf(widget));
     }
     // Model twips for a number of pixels at the screen's resolution.
     static float Tx(int pixels) { return static_cast<float>(pixels) * Host().TwipsPerPixelX(); }

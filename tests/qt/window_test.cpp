@@ -72,41 +72,46 @@ TEST_F(WindowTest, MessageBoxesAreModalAndHoldBackTheViewWhileOpen) {
     EXPECT_NE(Shown(*late), nullptr);
 }
 
+// The page is put on a window already on screen, in one go: the window's painting is held
+// while the page is shown and done once, whole, afterwards.
 TEST_F(WindowTest, APageOfChecksIsDrawn) {
+    constexpr int kRows = 10;
+    constexpr int kPitch = 19;
     host::Form form("Page");
-    form.Move(0, 0, Tx(320), Ty(200));
+    form.Move(0, 0, Tx(320), Ty(kRows * kPitch + 20));
     form.BackColor(host::colors::White);
+    form.Show();
+    TheView().Sync();
     std::vector<std::unique_ptr<Check>> checks;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kRows; ++i) {
         auto& check = *checks.emplace_back(std::make_unique<Check>());
         check.Caption("Option number " + std::to_string(i + 1));
         check.BackColor(host::colors::White);
         check.CaptionLabel().BackColor(host::colors::White);
         check.Surface().SetParent(&form);
-        check.Surface().Move(Tx(10), Ty(10 + 30 * i));
+        check.Surface().Move(Tx(10), Ty(10 + kPitch * i));
         check.Value(i % 2 == 0);
     }
-    form.Show();
     TheView().Sync();
-    const QImage image = Shown(form)->grab().toImage();
-    ASSERT_EQ(image.size(), QSize(320, 200));
+    QWidget* window = Shown(form);
+    EXPECT_TRUE(window->updatesEnabled());
+    const QImage image = window->grab().toImage();
     std::set<QRgb> colours;
-    int dark = 0;
     for (int py = 0; py < image.height(); ++py)
-        for (int px = 0; px < image.width(); ++px) {
-            const QColor colour = image.pixelColor(px, py);
-            colours.insert(colour.rgb());
-            if (colour.lightness() < 96) ++dark;
-        }
-    // Boxes, ticks and caption text: many shades, and dark ink in every row of checks.
+        for (int px = 0; px < image.width(); ++px) colours.insert(image.pixelColor(px, py).rgb());
+    // Boxes, ticks and caption text: many shades, and dark ink in every row.
     EXPECT_GT(colours.size(), 8u);
-    EXPECT_GT(dark, 5 * 20);
-    for (int i = 0; i < 5; ++i) {
-        int rowInk = 0;
-        for (int py = 10 + 30 * i; py < 10 + 30 * i + 17; ++py)
+    for (int i = 0; i < kRows; ++i) {
+        int boxInk = 0;
+        int captionInk = 0;
+        for (int py = 10 + kPitch * i; py < 10 + kPitch * i + 17; ++py) {
+            for (int px = 10; px < 27; ++px) boxInk += image.pixelColor(px, py).lightness() < 96;
             for (int px = 30; px < 200; ++px)
-                if (image.pixelColor(px, py).lightness() < 96) ++rowInk;
-        EXPECT_GT(rowInk, 10) << "caption of row " << i;
+                captionInk += image.pixelColor(px, py).lightness() < 96;
+        }
+        EXPECT_GT(captionInk, 10) << "caption of row " << i;
+        // A ticked box has more ink than an empty one.
+        EXPECT_EQ(boxInk > 8, i % 2 == 0) << "box of row " << i << ": " << boxInk;
     }
 }
 
