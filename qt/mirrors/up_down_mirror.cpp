@@ -1,5 +1,6 @@
 #include "qt/mirrors/up_down_mirror.hpp"
 
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace panelkit2::qt {
@@ -28,6 +29,18 @@ QWidget* UpDownMirror::CreateWidget(QWidget* parent) {
     QObject::connect(mDown, &QToolButton::clicked, this,
                      [this] { Forward([this] { mSpin.UserDown(); }); });
     return pair;
+}
+
+bool UpDownMirror::FilterInput(QObject* watched, QEvent* event) {
+    if (watched != Widget() || event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up)
+        Forward([this] { mSpin.UserUp(); });
+    else if (key == Qt::Key_Down)
+        Forward([this] { mSpin.UserDown(); });
+    else
+        return false;
+    return true;
 }
 
 }  // namespace panelkit2::qt

@@ -1,6 +1,7 @@
 #pragma once
 
-// Spin buttons: an up and a down arrow, stacked, each a press on the model's buttons.
+// Spin buttons: an up and a down arrow, stacked, each a press on the model's buttons; with
+// the focus, the Up and Down keys press them too.
 
 #include <QToolButton>
 
@@ -18,6 +19,7 @@ class UpDownMirror : public Mirror {
 
   protected:
     QWidget* CreateWidget(QWidget* parent) override;
+    bool FilterInput(QObject* watched, QEvent* event) override;
     bool FillsBackground() const override { return false; }
 
   private:

@@ -274,6 +274,8 @@ TEST_F(InputTest, TracksScrollBarsAndSpinButtons) {
     QTest::mouseClick(buttons[1], Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_DOUBLE_EQ(spin.Value(), 2.5);
     EXPECT_EQ(*ups, 2);
+    QTest::keyClick(Shown(spin), Qt::Key_Up);
+    EXPECT_DOUBLE_EQ(spin.Value(), 5);
 }
 
 TEST_F(InputTest, FocusMovesBothWays) {
