@@ -1,5 +1,5 @@
 // The conversions between the model's terms and Qt's: twips and pixels, colours, text
-// positions, keys.
+// positions.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 #include <limits>
 
 #include "qt/color_resolver.hpp"
-#include "qt/key_translation.hpp"
 #include "qt/pixel_scale.hpp"
 #include "qt/text_positions.hpp"
 
@@ -109,21 +108,6 @@ TEST(TextPositions, MultiLineEditorsShowCrLfAsOneBreak) {
     // A lone "\r" is kept.
     EXPECT_EQ(TextPositions("a\rb", true).Shown(), QStringLiteral("a\rb"));
     EXPECT_EQ(TextPositions("ab\r\ncd", false).Shown().size(), 6);
-}
-
-TEST(KeyTranslation, KeysAndShiftStateInTheModelsCodes) {
-    EXPECT_EQ(KeyCodeOf(Qt::Key_A), 65);
-    EXPECT_EQ(KeyCodeOf(Qt::Key_7), 55);
-    EXPECT_EQ(KeyCodeOf(Qt::Key_F1), 112);
-    EXPECT_EQ(KeyCodeOf(Qt::Key_Delete), 46);
-    EXPECT_EQ(KeyCodeOf(Qt::Key_Left), 37);
-    EXPECT_EQ(KeyCodeOf(Qt::Key_Down), 40);
-    EXPECT_EQ(KeyCodeOf(Qt::Key_Enter), 13);
-    EXPECT_EQ(KeyCodeOf(Qt::Key_Backspace), 8);
-    EXPECT_EQ(KeyCodeOf(Qt::Key_MediaPlay), 0);
-    EXPECT_EQ(ShiftStateOf(Qt::NoModifier), 0);
-    EXPECT_EQ(ShiftStateOf(Qt::ShiftModifier | Qt::AltModifier), 5);
-    EXPECT_EQ(ShiftStateOf(Qt::ControlModifier | Qt::KeypadModifier), 2);
 }
 
 }  // namespace
