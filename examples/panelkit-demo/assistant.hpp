@@ -26,6 +26,8 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
 
     host::UserControl& Window() { return mWindow; }
     // Shows the first page; the window must be on screen.
+    // The actions of what is chosen on the current page.
+    std::string SelectedActions() { return mPort.GetSelectedActions(); }
     void Start();
     size_t PageIndex() const { return mPage; }
     ControlPort& Port() { return mPort; }

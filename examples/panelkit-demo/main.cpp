@@ -1,6 +1,7 @@
 // panelkit-demo: the assistant in a real window. Next prints the page's actions.
 //   panelkit-demo                     run it (offscreen when there is no display)
-//   panelkit-demo --screenshot FILE   draw the first page offscreen into a PNG and exit
+//   panelkit-demo --screenshot FILE   draw the first page offscreen into a PNG, print its
+//                                     actions and exit
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,6 +84,10 @@ int main(int argc, char** argv) {
         panelkit2::demo::Assistant::Create(std::cout, later, [] { QApplication::quit(); });
     view.Attach(assistant->Window(), "PanelKit2 demo");
     assistant->Start();
-    if (options.screenshot) return SaveScreenshot(view, assistant->Window(), options.file);
+    if (options.screenshot) {
+        const int status = SaveScreenshot(view, assistant->Window(), options.file);
+        if (status == 0) std::cout << assistant->SelectedActions() << std::endl;
+        return status;
+    }
     return QApplication::exec();
 }
