@@ -15,15 +15,7 @@ ListBox::ListBox(Widget* parent, std::string name)
     : Widget(WidgetKind::ListBox, parent, std::move(name)) {
     ForeColor(colors::WindowText);
     BackColor(colors::Window);
-    // Connected first, so the caret is shown before any handler of the owner may hide it.
-    GotFocus.Connect([this] {
-        mblnCaretVisible = true;
-        NotifyChanged(WidgetProperty::Selection);
-    });
-    LostFocus.Connect([this] {
-        mblnCaretVisible = false;
-        NotifyChanged(WidgetProperty::Selection);
-    });
+    OwnCaret();
 }
 
 void ListBox::List(int16_t index, std::string value) {
@@ -135,15 +127,6 @@ void ListBox::HorizontalExtent(int32_t pixels) {
     if (pixels == mlngHorizontalExtent) return;
     mlngHorizontalExtent = pixels;
     NotifyChanged(WidgetProperty::Range);
-}
-
-bool ListBox::HideCaret() {
-    if (!HasFocus()) return false;
-    if (mblnCaretVisible) {
-        mblnCaretVisible = false;
-        NotifyChanged(WidgetProperty::Selection);
-    }
-    return true;
 }
 
 void ListBox::SelectOnly(int16_t index) {

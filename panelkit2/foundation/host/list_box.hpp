@@ -58,10 +58,6 @@ class ListBox : public Widget {
     // Width the list scrolls over horizontally, pixels (window-system list message).
     int32_t HorizontalExtent() const noexcept { return mlngHorizontalExtent; }
     void HorizontalExtent(int32_t pixels);
-    // The focus caret shows while the list has the focus, until hidden.
-    bool CaretVisible() const noexcept { return mblnCaretVisible; }
-    // False when the list has no focus (it owns no caret then).
-    bool HideCaret();
 
     void CopyDesignFrom(const Widget& source) override;
 
@@ -97,7 +93,6 @@ class ListBox : public Widget {
     int16_t mintMultiSelect = SelectSingle;
     int16_t mintAnchor = -1;
     int32_t mlngHorizontalExtent = 0;
-    bool mblnCaretVisible = false;
 };
 
 }  // namespace panelkit2::host

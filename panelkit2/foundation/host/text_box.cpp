@@ -12,15 +12,7 @@ TextBox::TextBox(Widget* parent, std::string name)
     : Widget(WidgetKind::TextBox, parent, std::move(name)) {
     ForeColor(colors::WindowText);
     BackColor(colors::Window);
-    // Connected first, so the caret is shown before any handler of the owner may hide it.
-    GotFocus.Connect([this] {
-        mblnCaretVisible = true;
-        NotifyChanged(WidgetProperty::Selection);
-    });
-    LostFocus.Connect([this] {
-        mblnCaretVisible = false;
-        NotifyChanged(WidgetProperty::Selection);
-    });
+    OwnCaret();
 }
 
 int32_t TextBox::TextLength() const {
@@ -87,15 +79,6 @@ bool TextBox::Undo() {
     if (mstrText != mstrUndoText) {
         NotifyChanged(WidgetProperty::Text);
         Raise(Change);
-    }
-    return true;
-}
-
-bool TextBox::HideCaret() {
-    if (!HasFocus()) return false;
-    if (mblnCaretVisible) {
-        mblnCaretVisible = false;
-        NotifyChanged(WidgetProperty::Selection);
     }
     return true;
 }

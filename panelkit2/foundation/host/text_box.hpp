@@ -47,11 +47,6 @@ class TextBox : public Widget {
     bool CanUndo() const noexcept { return mblnCanUndo; }
     void EmptyUndoBuffer() noexcept { mblnCanUndo = false; }
 
-    // The caret shows while the field has the focus, until hidden.
-    bool CaretVisible() const noexcept { return mblnCaretVisible; }
-    // False when the field has no focus (it owns no caret then).
-    bool HideCaret();
-
     void CopyDesignFrom(const Widget& source) override;
 
     // The typed character (its code point; characters beyond U+7FFF arrive as 0x7FFF). A
@@ -96,7 +91,6 @@ class TextBox : public Widget {
     std::string mstrUndoText;
     int32_t mlngUndoSelStart = 0;
     int32_t mlngUndoSelLength = 0;
-    bool mblnCaretVisible = false;
 };
 
 }  // namespace panelkit2::host

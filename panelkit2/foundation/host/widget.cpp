@@ -177,6 +177,27 @@ void Widget::Refresh() {
     NotifyChanged(WidgetProperty::Refresh);
 }
 
+void Widget::OwnCaret() {
+    mblnOwnsCaret = true;
+    GotFocus.Connect([this] {
+        mblnCaretVisible = true;
+        NotifyChanged(WidgetProperty::Selection);
+    });
+    LostFocus.Connect([this] {
+        mblnCaretVisible = false;
+        NotifyChanged(WidgetProperty::Selection);
+    });
+}
+
+bool Widget::HideCaret() {
+    if (!mblnOwnsCaret || !HasFocus()) return false;
+    if (mblnCaretVisible) {
+        mblnCaretVisible = false;
+        NotifyChanged(WidgetProperty::Selection);
+    }
+    return true;
+}
+
 bool Widget::HasFocus() const noexcept {
     return Host::Current().Focused() == this;
 }

@@ -140,12 +140,21 @@ class Widget {
     // destroy it (widget arrays refuse to unload such an element).
     bool RaisingEvent() const noexcept { return mintEventDepth > 0; }
 
+    // The window-system caret of widgets that own one (text and list boxes): it shows while
+    // the widget has the focus, until hidden.
+    bool CaretVisible() const noexcept { return mblnCaretVisible; }
+    // False when the widget owns no caret or has no focus.
+    bool HideCaret();
+
     Signal<> GotFocus;
     Signal<> LostFocus;
     // Every observable change, for views.
     Signal<Widget&, WidgetProperty> Changed;
 
   protected:
+    // Gives the widget a caret that follows the focus. Call it from the constructor, before
+    // the owner connects its own focus handlers, so they may hide the caret again.
+    void OwnCaret();
     // Moves the widget under another parent (nullptr: a top-level widget).
     void Reparent(Widget* parent);
     // Runs after a geometry change; `sized` is true when width or height changed.
@@ -187,6 +196,8 @@ class Widget {
     OleColor mForeColor = colors::ButtonText;
     OleColor mBackColor = colors::ButtonFace;
     int32_t mlngRefreshes = 0;
+    bool mblnOwnsCaret = false;
+    bool mblnCaretVisible = false;
     int16_t mintEventDepth = 0;
 };
 

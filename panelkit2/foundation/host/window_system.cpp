@@ -98,9 +98,7 @@ bool PtInRect(const Rect& rect, Point point) {
 
 bool HideCaret(Hwnd hwnd) {
     Widget* widget = WindowOf(hwnd);
-    if (auto* box = dynamic_cast<TextBox*>(widget)) return box->HideCaret();
-    if (auto* list = dynamic_cast<ListBox*>(widget)) return list->HideCaret();
-    return false;
+    return widget && widget->HideCaret();
 }
 
 Point ScreenOrigin(Hwnd hwnd) {
