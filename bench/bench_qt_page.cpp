@@ -25,7 +25,7 @@
 #include "panelkit2/choice/check.hpp"
 #include "panelkit2/choice/command.hpp"
 #include "panelkit2/container/control_port.hpp"
-#include "panelkit2/foundation/host/user_control.hpp"
+#include "panelkit2/toolkit/user_control.hpp"
 #include "qt/view.hpp"
 
 namespace {

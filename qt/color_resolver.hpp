@@ -7,7 +7,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "panelkit2/foundation/host/widget.hpp"
+#include "panelkit2/toolkit/widget.hpp"
 
 namespace panelkit2::qt {
 

@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 
-#include "panelkit2/foundation/host/host.hpp"
+#include "panelkit2/toolkit/host.hpp"
 #include "qt/text_positions.hpp"
 
 namespace panelkit2::qt {

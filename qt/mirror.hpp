@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "panelkit2/foundation/host/widget.hpp"
+#include "panelkit2/toolkit/widget.hpp"
 #include "qt/mirror_context.hpp"
 
 namespace panelkit2::qt {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "panelkit2/foundation/host/host.hpp"
+#include "panelkit2/toolkit/host.hpp"
 
 namespace panelkit2::qt {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <unordered_map>
 
-#include "panelkit2/foundation/host/clock.hpp"
+#include "panelkit2/toolkit/clock.hpp"
 
 namespace panelkit2::qt {
 

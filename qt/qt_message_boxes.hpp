@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "panelkit2/foundation/host/message_box.hpp"
+#include "panelkit2/toolkit/message_box.hpp"
 
 namespace panelkit2::qt {
 

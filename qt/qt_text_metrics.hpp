@@ -10,7 +10,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "panelkit2/foundation/host/text_metrics.hpp"
+#include "panelkit2/toolkit/text_metrics.hpp"
 
 namespace panelkit2::qt {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "panelkit2/foundation/automation_error.hpp"
+#include "panelkit2/automation/automation_error.hpp"
 #include "qt/mirror_factory.hpp"
 #include "qt/qt_clock.hpp"
 #include "qt/qt_message_boxes.hpp"

@@ -24,7 +24,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "panelkit2/foundation/host/host.hpp"
+#include "panelkit2/toolkit/host.hpp"
 #include "qt/color_resolver.hpp"
 #include "qt/mirror.hpp"
 #include "qt/mirror_context.hpp"

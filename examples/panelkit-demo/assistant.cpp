@@ -6,7 +6,7 @@
 
 #include "panelkit2/choice/check.hpp"
 #include "panelkit2/choice/command.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2::demo {
 

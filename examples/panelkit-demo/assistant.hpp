@@ -11,9 +11,9 @@
 #include <string>
 
 #include "panelkit2/container/control_port.hpp"
-#include "panelkit2/foundation/host/frame.hpp"
-#include "panelkit2/foundation/host/label.hpp"
-#include "panelkit2/foundation/host/user_control.hpp"
+#include "panelkit2/toolkit/frame.hpp"
+#include "panelkit2/toolkit/label.hpp"
+#include "panelkit2/toolkit/user_control.hpp"
 
 namespace panelkit2::demo {
 

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "panelkit2/foundation/control_id.hpp"
-#include "panelkit2/foundation/layout_guard.hpp"
-#include "panelkit2/foundation/mod_error.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/controls/control_id.hpp"
+#include "panelkit2/controls/layout_guard.hpp"
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2 {
 

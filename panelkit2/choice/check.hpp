@@ -8,9 +8,9 @@
 #include <string>
 
 #include "panelkit2/choice/two_state_actions.hpp"
-#include "panelkit2/foundation/control_base.hpp"
-#include "panelkit2/foundation/host/check_box.hpp"
-#include "panelkit2/foundation/host/wrap_label.hpp"
+#include "panelkit2/controls/control_base.hpp"
+#include "panelkit2/toolkit/check_box.hpp"
+#include "panelkit2/toolkit/wrap_label.hpp"
 
 namespace panelkit2 {
 

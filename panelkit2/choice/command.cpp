@@ -1,11 +1,11 @@
 #include "panelkit2/choice/command.hpp"
 
-#include "panelkit2/foundation/action_list.hpp"
-#include "panelkit2/foundation/control_id.hpp"
-#include "panelkit2/foundation/host/window_system.hpp"
-#include "panelkit2/foundation/layout_guard.hpp"
-#include "panelkit2/foundation/mod_error.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/controls/action_list.hpp"
+#include "panelkit2/controls/control_id.hpp"
+#include "panelkit2/toolkit/window_system.hpp"
+#include "panelkit2/controls/layout_guard.hpp"
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2 {
 

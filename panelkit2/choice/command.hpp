@@ -9,9 +9,9 @@
 #include <string>
 
 #include "panelkit2/choice/two_state_actions.hpp"
-#include "panelkit2/foundation/control_base.hpp"
-#include "panelkit2/foundation/host/command_button.hpp"
-#include "panelkit2/foundation/host/wrap_label.hpp"
+#include "panelkit2/controls/control_base.hpp"
+#include "panelkit2/toolkit/command_button.hpp"
+#include "panelkit2/toolkit/wrap_label.hpp"
 
 namespace panelkit2 {
 

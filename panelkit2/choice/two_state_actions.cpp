@@ -1,7 +1,7 @@
 #include "panelkit2/choice/two_state_actions.hpp"
 
-#include "panelkit2/foundation/action_list.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/controls/action_list.hpp"
+#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2 {
 

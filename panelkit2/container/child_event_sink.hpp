@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "panelkit2/foundation/dispatch.hpp"
+#include "panelkit2/automation/dispatch.hpp"
 
 namespace panelkit2 {
 

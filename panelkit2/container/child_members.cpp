@@ -3,8 +3,8 @@
 #include <array>
 
 #include "panelkit2/container/member_cache.hpp"
-#include "panelkit2/foundation/automation_error.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2::child {
 

@@ -2,8 +2,8 @@
 
 #include "panelkit2/container/control_port.hpp"
 
-#include "panelkit2/foundation/layout_guard.hpp"
-#include "panelkit2/foundation/mod_error.hpp"
+#include "panelkit2/controls/layout_guard.hpp"
+#include "panelkit2/automation/mod_error.hpp"
 
 namespace panelkit2 {
 

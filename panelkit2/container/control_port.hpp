@@ -23,12 +23,12 @@
 
 #include "panelkit2/container/child_event_sink.hpp"
 #include "panelkit2/container/template_array.hpp"
-#include "panelkit2/foundation/control_base.hpp"
-#include "panelkit2/foundation/control_id.hpp"
-#include "panelkit2/foundation/host/collection.hpp"
-#include "panelkit2/foundation/host/frame.hpp"
-#include "panelkit2/foundation/host/msg_hook.hpp"
-#include "panelkit2/foundation/host/vscroll_bar.hpp"
+#include "panelkit2/controls/control_base.hpp"
+#include "panelkit2/controls/control_id.hpp"
+#include "panelkit2/toolkit/collection.hpp"
+#include "panelkit2/toolkit/frame.hpp"
+#include "panelkit2/toolkit/msg_hook.hpp"
+#include "panelkit2/toolkit/vscroll_bar.hpp"
 #include "panelkit2/help/help.hpp"
 
 namespace panelkit2 {

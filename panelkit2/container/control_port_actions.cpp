@@ -7,11 +7,11 @@
 #include "panelkit2/container/control_port.hpp"
 #include "panelkit2/container/layout_numbers.hpp"
 #include "panelkit2/container/member_cache.hpp"
-#include "panelkit2/foundation/action_list.hpp"
-#include "panelkit2/foundation/host/host.hpp"
-#include "panelkit2/foundation/host/window_system.hpp"
-#include "panelkit2/foundation/mod_error.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/controls/action_list.hpp"
+#include "panelkit2/toolkit/host.hpp"
+#include "panelkit2/toolkit/window_system.hpp"
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2 {
 

@@ -2,7 +2,7 @@
 // 0x60030000, the enumerator at -4, and the events in published order.
 
 #include "panelkit2/container/control_port.hpp"
-#include "panelkit2/foundation/mod_error.hpp"
+#include "panelkit2/automation/mod_error.hpp"
 
 namespace panelkit2 {
 

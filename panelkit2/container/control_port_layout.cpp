@@ -7,9 +7,9 @@
 #include "panelkit2/container/control_port.hpp"
 #include "panelkit2/container/layout_numbers.hpp"
 #include "panelkit2/container/member_cache.hpp"
-#include "panelkit2/foundation/layout_guard.hpp"
-#include "panelkit2/foundation/mod_error.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/controls/layout_guard.hpp"
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2 {
 

@@ -5,8 +5,8 @@
 #include "panelkit2/container/control_port.hpp"
 #include "panelkit2/container/layout_numbers.hpp"
 #include "panelkit2/container/member_cache.hpp"
-#include "panelkit2/foundation/mod_error.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2 {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <initializer_list>
 
-#include "panelkit2/foundation/automation_error.hpp"
-#include "panelkit2/foundation/host/widget.hpp"
+#include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/toolkit/widget.hpp"
 
 namespace panelkit2 {
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "panelkit2/foundation/control_id.hpp"
-#include "panelkit2/foundation/host/property_bag.hpp"
+#include "panelkit2/controls/control_id.hpp"
+#include "panelkit2/toolkit/property_bag.hpp"
 
 namespace panelkit2 {
 

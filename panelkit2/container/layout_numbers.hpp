@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "panelkit2/foundation/automation_error.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2 {
 

@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "panelkit2/container/member_name.hpp"
-#include "panelkit2/foundation/dispatch.hpp"
+#include "panelkit2/automation/dispatch.hpp"
 
 namespace panelkit2 {
 

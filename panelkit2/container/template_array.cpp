@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "panelkit2/foundation/automation_error.hpp"
-#include "panelkit2/foundation/class_factory.hpp"
+#include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/container/library_classes.hpp"
 
 namespace panelkit2 {
 
@@ -23,7 +23,7 @@ TemplateArray::TemplateArray(const ControlTemplate& design, host::Widget& parent
                              std::shared_ptr<EventSink> sink)
     : mDesign(&design), mParent(&parent), mSink(std::move(sink)), mcolElements(1) {
     mCreator = [&design] {
-        const ClassFactory& factory = ClassFactory::Instance();
+        const ClassFactory& factory = LibraryClasses();
         try {
             return factory.Create(design.progId);
         } catch (const AutomationError& error) {

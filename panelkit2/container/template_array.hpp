@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "panelkit2/container/control_template.hpp"
-#include "panelkit2/foundation/control_base.hpp"
+#include "panelkit2/controls/control_base.hpp"
 
 namespace panelkit2 {
 

@@ -3,10 +3,10 @@
 // The help popup: a borderless top-level window holding one label on a pale yellow ground.
 // It hides itself when its timer ticks or when it loses the focus, and says so with Hidden.
 
-#include "panelkit2/foundation/host/form.hpp"
-#include "panelkit2/foundation/host/label.hpp"
-#include "panelkit2/foundation/host/signal.hpp"
-#include "panelkit2/foundation/host/timer.hpp"
+#include "panelkit2/toolkit/form.hpp"
+#include "panelkit2/toolkit/label.hpp"
+#include "panelkit2/toolkit/signal.hpp"
+#include "panelkit2/toolkit/timer.hpp"
 
 namespace panelkit2 {
 

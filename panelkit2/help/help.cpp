@@ -1,6 +1,6 @@
 #include "panelkit2/help/help.hpp"
 
-#include "panelkit2/foundation/host/window_system.hpp"
+#include "panelkit2/toolkit/window_system.hpp"
 
 namespace panelkit2 {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "panelkit2/foundation/dispatch.hpp"
+#include "panelkit2/automation/dispatch.hpp"
 #include "panelkit2/help/frm_help.hpp"
 
 namespace panelkit2 {

@@ -5,7 +5,7 @@
 
 #include <QCheckBox>
 
-#include "panelkit2/foundation/host/check_box.hpp"
+#include "panelkit2/toolkit/check_box.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

@@ -4,7 +4,7 @@
 
 #include <QComboBox>
 
-#include "panelkit2/foundation/host/combo_box.hpp"
+#include "panelkit2/toolkit/combo_box.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

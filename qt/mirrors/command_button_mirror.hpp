@@ -5,7 +5,7 @@
 
 #include <QPushButton>
 
-#include "panelkit2/foundation/host/command_button.hpp"
+#include "panelkit2/toolkit/command_button.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

@@ -3,7 +3,7 @@
 // A form: a borderless window; a top-most one floats above the others like a tool tip and
 // never takes the activation.
 
-#include "panelkit2/foundation/host/form.hpp"
+#include "panelkit2/toolkit/form.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

@@ -3,7 +3,7 @@
 // A frame: its children are QWidget children, so Qt clips them to the frame's area as the
 // model says a view must.
 
-#include "panelkit2/foundation/host/frame.hpp"
+#include "panelkit2/toolkit/frame.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-#include "panelkit2/foundation/host/label.hpp"
+#include "panelkit2/toolkit/label.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

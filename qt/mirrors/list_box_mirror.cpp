@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-#include "panelkit2/foundation/host/key_codes.hpp"
+#include "panelkit2/toolkit/key_codes.hpp"
 #include "qt/key_translation.hpp"
 #include "qt/text_positions.hpp"
 

@@ -6,7 +6,7 @@
 
 #include <QListWidget>
 
-#include "panelkit2/foundation/host/list_box.hpp"
+#include "panelkit2/toolkit/list_box.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

@@ -5,7 +5,7 @@
 
 #include <QRadioButton>
 
-#include "panelkit2/foundation/host/option_button.hpp"
+#include "panelkit2/toolkit/option_button.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

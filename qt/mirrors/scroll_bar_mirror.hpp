@@ -6,7 +6,7 @@
 
 #include <QScrollBar>
 
-#include "panelkit2/foundation/host/vscroll_bar.hpp"
+#include "panelkit2/toolkit/vscroll_bar.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

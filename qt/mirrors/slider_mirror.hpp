@@ -7,7 +7,7 @@
 
 #include <QSlider>
 
-#include "panelkit2/foundation/host/slider.hpp"
+#include "panelkit2/toolkit/slider.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

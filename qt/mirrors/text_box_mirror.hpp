@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "panelkit2/foundation/host/text_box.hpp"
+#include "panelkit2/toolkit/text_box.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

@@ -5,7 +5,7 @@
 
 #include <QToolButton>
 
-#include "panelkit2/foundation/host/up_down.hpp"
+#include "panelkit2/toolkit/up_down.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

@@ -5,7 +5,7 @@
 // the label's mouse entry points in twips; a click on the caption is what toggles a Check
 // or pushes a Command.
 
-#include "panelkit2/foundation/host/wrap_label.hpp"
+#include "panelkit2/toolkit/wrap_label.hpp"
 #include "qt/mirror.hpp"
 
 namespace panelkit2::qt {

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "panelkit2/foundation/automation_error.hpp"
-#include "panelkit2/foundation/class_factory.hpp"
-#include "panelkit2/foundation/host/host.hpp"
+#include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/container/library_classes.hpp"
+#include "panelkit2/toolkit/host.hpp"
 
 namespace panelkit2 {
 namespace {
@@ -197,7 +197,7 @@ TEST_F(CheckTest, BadPersistedValuesFailClearlyAndLeaveTheControlUsable) {
 }
 
 TEST_F(CheckTest, LateBoundByNameIdentifierAndExtender) {
-    ObjectRef object = ClassFactory::Instance().Create("PanelKit2.Check");
+    ObjectRef object = LibraryClasses().Create("PanelKit2.Check");
     Variant args[] = {Variant("TRUE")};
     CallByName(*object, "addoption", CallKind::GetOrMethod, args);
     args[0] = "on";

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "panelkit2/foundation/automation_error.hpp"
-#include "panelkit2/foundation/class_factory.hpp"
-#include "panelkit2/foundation/host/host.hpp"
+#include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/container/library_classes.hpp"
+#include "panelkit2/toolkit/host.hpp"
 
 namespace panelkit2 {
 namespace {
@@ -233,7 +233,7 @@ TEST_F(CommandTest, FailuresCarryTheirSourcesAndLeaveTheControlUsable) {
 }
 
 TEST_F(CommandTest, LateBoundMembersEventAndByReferenceText) {
-    ObjectRef object = ClassFactory::Instance().Create("PanelKit2.Command");
+    ObjectRef object = LibraryClasses().Create("PanelKit2.Command");
     object->Advise(sink);
     sink->rewrite = "rewritten";
     Variant args[] = {Variant("TRUE")};

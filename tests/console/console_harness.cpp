@@ -7,10 +7,10 @@
 #include <mutex>
 #include <sstream>
 
-#include "panelkit2/foundation/automation_error.hpp"
-#include "panelkit2/foundation/class_factory.hpp"
-#include "panelkit2/foundation/control_base.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/container/library_classes.hpp"
+#include "panelkit2/controls/control_base.hpp"
+#include "panelkit2/automation/numeric.hpp"
 #include "tools/console/script.hpp"
 
 namespace panelkit2::console_test {
@@ -159,7 +159,7 @@ class TestControl : public ControlBase {
 void RegisterTestClasses() {
     static std::once_flag once;
     std::call_once(once, [] {
-        auto& factory = ClassFactory::Instance();
+        auto& factory = LibraryClasses();
         factory.Register("Test.Thing", [] { return std::make_shared<TestThing>(); });
         factory.Register("Test.Control", [] { return std::make_shared<TestControl>(); });
     });

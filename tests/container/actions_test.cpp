@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "panelkit2/choice/check.hpp"
-#include "panelkit2/foundation/class_factory.hpp"
+#include "panelkit2/container/library_classes.hpp"
 #include "tests/container/port_test_support.hpp"
 
 namespace panelkit2::container_test {
@@ -43,7 +43,7 @@ TEST(container_Actions, AnswersJoinInCreationOrderAfterTheFirstNonEmptyOne) {
 
 // A whole page through late binding, as a script host drives it.
 TEST(container_Actions, APageOfChecksFromRequestToAnswer) {
-    const ObjectRef port = ClassFactory::Instance().Create("PanelKit2.ControlPort");
+    const ObjectRef port = LibraryClasses().Create("PanelKit2.ControlPort");
     const ObjectRef logging = Call(*port, "GetNewControl", {int16_t{0}}).AsObject();
     Call(*logging, "SetCaption", {"Enable logging"});
     for (const char* text : {"TRUE", "log=on", "FALSE", "log=off"})

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "panelkit2/choice/command.hpp"
-#include "panelkit2/foundation/host/form.hpp"
-#include "panelkit2/foundation/host/host.hpp"
+#include "panelkit2/toolkit/form.hpp"
+#include "panelkit2/toolkit/host.hpp"
 #include "tests/container/port_test_support.hpp"
 
 namespace panelkit2::container_test {

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "panelkit2/foundation/control_base.hpp"
-#include "panelkit2/foundation/control_id.hpp"
+#include "panelkit2/controls/control_base.hpp"
+#include "panelkit2/controls/control_id.hpp"
 
 namespace panelkit2::container_test {
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "panelkit2/container/control_port.hpp"
-#include "panelkit2/foundation/automation_error.hpp"
-#include "panelkit2/foundation/dispatch.hpp"
+#include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/automation/dispatch.hpp"
 #include "tests/container/fake_control.hpp"
 
 namespace panelkit2::container_test {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "panelkit2/foundation/class_factory.hpp"
+#include "panelkit2/container/library_classes.hpp"
 #include "tests/container/port_test_support.hpp"
 
 namespace panelkit2::container_test {
@@ -54,7 +54,7 @@ TEST(container_Registry, KindsThatCannotBeMadeFailUnderTheNewControlSource) {
     EXPECT_EQ(port.mcolCtl()->Count(), 0);
     // A kind whose class is not in the library yet, if there still is one.
     for (int16_t kind = 0; kind < kControlIDCount; ++kind) {
-        if (ClassFactory::Instance().IsRegistered(TemplateOf(kind).progId)) continue;
+        if (LibraryClasses().IsRegistered(TemplateOf(kind).progId)) continue;
         try {
             port.GetNewControl(kind);
             ADD_FAILURE() << "made " << TemplateOf(kind).progId;

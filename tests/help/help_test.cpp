@@ -8,10 +8,10 @@
 
 #include <string>
 
-#include "panelkit2/foundation/automation_error.hpp"
-#include "panelkit2/foundation/class_factory.hpp"
-#include "panelkit2/foundation/host/command_button.hpp"
-#include "panelkit2/foundation/host/host.hpp"
+#include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/container/library_classes.hpp"
+#include "panelkit2/toolkit/command_button.hpp"
+#include "panelkit2/toolkit/host.hpp"
 
 namespace panelkit2 {
 namespace {
@@ -126,7 +126,7 @@ TEST_F(HelpTest, TheWindowLivesExactlyAsLongAsItsOwner) {
 }
 
 TEST_F(HelpTest, LateBoundButNotCreatableByName) {
-    EXPECT_FALSE(ClassFactory::Instance().IsRegistered("PanelKit2.Help"));
+    EXPECT_FALSE(LibraryClasses().IsRegistered("PanelKit2.Help"));
     Variant args[] = {Variant("Slow"), Variant(int32_t{2000}), Variant("1000")};
     CallByName(help, "popupballoon", CallKind::GetOrMethod, args);
     EXPECT_EQ(args[2].Type(), VarType::Long);  // written back as the declared type

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "panelkit2/foundation/host/host.hpp"
+#include "panelkit2/toolkit/host.hpp"
 #include "qt/view.hpp"
 
 namespace panelkit2::qt {

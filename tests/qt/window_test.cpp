@@ -9,9 +9,9 @@
 #include <set>
 
 #include "panelkit2/choice/check.hpp"
-#include "panelkit2/foundation/host/check_box.hpp"
-#include "panelkit2/foundation/host/form.hpp"
-#include "panelkit2/foundation/host/message_box.hpp"
+#include "panelkit2/toolkit/check_box.hpp"
+#include "panelkit2/toolkit/form.hpp"
+#include "panelkit2/toolkit/message_box.hpp"
 #include "panelkit2/help/help.hpp"
 #include "tests/qt/view_fixture.hpp"
 

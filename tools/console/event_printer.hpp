@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "panelkit2/foundation/dispatch.hpp"
+#include "panelkit2/automation/dispatch.hpp"
 
 namespace panelkit2::console {
 

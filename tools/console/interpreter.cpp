@@ -2,10 +2,10 @@
 
 #include <variant>
 
-#include "panelkit2/foundation/class_factory.hpp"
-#include "panelkit2/foundation/host/property_bag.hpp"
-#include "panelkit2/foundation/mod_error.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/container/library_classes.hpp"
+#include "panelkit2/toolkit/property_bag.hpp"
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2::console {
 
@@ -89,13 +89,13 @@ Variant Interpreter::Evaluate(const VariableExpression& variable) {
 }
 
 Variant Interpreter::Evaluate(const NewExpression& creation) {
-    return ClassFactory::Instance().Create(creation.progId);
+    return LibraryClasses().Create(creation.progId);
 }
 
 // A control created by program identifier that reads its properties from a saved file.
 Variant Interpreter::Evaluate(const LoadExpression& load) {
     const std::string path = Evaluate(*load.file).AsString();
-    ObjectRef object = ClassFactory::Instance().Create(load.progId);
+    ObjectRef object = LibraryClasses().Create(load.progId);
     ControlBase& control = RequireControl(*object);
     host::PropertyBag bag = host::PropertyBag::LoadFile(path);
     control.LoadProperties(bag);

@@ -7,9 +7,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "panelkit2/foundation/automation_error.hpp"
-#include "panelkit2/foundation/control_base.hpp"
-#include "panelkit2/foundation/dispatch.hpp"
+#include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/controls/control_base.hpp"
+#include "panelkit2/automation/dispatch.hpp"
 #include "tools/console/event_printer.hpp"
 #include "tools/console/syntax_tree.hpp"
 

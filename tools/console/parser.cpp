@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/automation/numeric.hpp"
 #include "tools/console/syntax_error.hpp"
 #include "tools/console/tokenizer.hpp"
 

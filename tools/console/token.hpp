@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "panelkit2/foundation/dispatch.hpp"
-#include "panelkit2/foundation/variant.hpp"
+#include "panelkit2/automation/dispatch.hpp"
+#include "panelkit2/automation/variant.hpp"
 
 namespace panelkit2::console {
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "panelkit2/foundation/automation_error.hpp"
-#include "panelkit2/foundation/numeric.hpp"
+#include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 #include "tools/console/syntax_error.hpp"
 
 namespace panelkit2::console {

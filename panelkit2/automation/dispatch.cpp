@@ -1,0 +1,211 @@
+#include "panelkit2/automation/dispatch.hpp"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+#include "panelkit2/automation/automation_error.hpp"
+
+namespace panelkit2 {
+
+namespace {
+
+constexpr char FoldAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+// FNV-1a over the case-folded name: member names are ASCII.
+uint64_t FoldedNameHash(std::string_view name) {
+    uint64_t hash = 1469598103934665603ull;
+    for (char c : name) {
+        hash ^= static_cast<unsigned char>(FoldAscii(c));
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+bool SameNameFolded(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldAscii(x) == FoldAscii(y);
+           });
+}
+
+uint64_t DispIdKey(DispId id) {
+    return static_cast<uint32_t>(id) * 0x9E3779B97F4A7C15ull;
+}
+
+// More arguments than any member of the library declares.
+constexpr size_t kMaxArgs = 8;
+
+}  // namespace
+
+size_t MemberDef::RequiredCount() const {
+    return static_cast<size_t>(
+        std::count_if(params.begin(), params.end(), [](const ParamDef& p) { return !p.optional; }));
+}
+
+InterfaceTable::InterfaceTable(std::string_view progId, std::vector<MemberDef> members,
+                               std::vector<EventDef> events)
+    : mstrProgId(progId), mcolMembers(std::move(members)), mcolEvents(std::move(events)) {
+    const size_t capacity = std::bit_ceil(std::max<size_t>(4, mcolMembers.size() * 2));
+    mcolByName.resize(capacity);
+    mcolById.resize(capacity);
+    for (size_t i = 0; i < mcolMembers.size(); ++i) {
+        Index(FoldedNameHash(mcolMembers[i].name), mcolByName, i);
+        Index(DispIdKey(mcolMembers[i].dispId), mcolById, i);
+    }
+}
+
+// Open addressing with linear probing; a get or method and a let share one slot.
+void InterfaceTable::Index(uint64_t key, std::vector<Slot>& slots, size_t member) {
+    const size_t mask = slots.size() - 1;
+    const bool isLet = mcolMembers[member].kind == MemberKind::Let;
+    for (size_t i = key & mask;; i = (i + 1) & mask) {
+        Slot& slot = slots[i];
+        if (!slot.used) {
+            slot.used = true;
+            slot.key = key;
+        } else if (slot.key != key) {
+            continue;
+        }
+        (isLet ? slot.let : slot.getOrMethod) = static_cast<int32_t>(member);
+        return;
+    }
+}
+
+const InterfaceTable::Slot* InterfaceTable::Probe(uint64_t key,
+                                                  const std::vector<Slot>& slots) const noexcept {
+    const size_t mask = slots.size() - 1;
+    for (size_t i = key & mask; slots[i].used; i = (i + 1) & mask)
+        if (slots[i].key == key) return &slots[i];
+    return nullptr;
+}
+
+const MemberDef* InterfaceTable::Pick(const Slot* slot, CallKind kind) const noexcept {
+    if (!slot) return nullptr;
+    const int32_t index = kind == CallKind::Let ? slot->let : slot->getOrMethod;
+    return index < 0 ? nullptr : &mcolMembers[static_cast<size_t>(index)];
+}
+
+const MemberDef* InterfaceTable::Find(std::string_view name, CallKind kind) const noexcept {
+    const MemberDef* member = Pick(Probe(FoldedNameHash(name), mcolByName), kind);
+    return member && SameNameFolded(member->name, name) ? member : nullptr;
+}
+
+const MemberDef* InterfaceTable::Find(DispId dispId, CallKind kind) const noexcept {
+    const MemberDef* member = Pick(Probe(DispIdKey(dispId), mcolById), kind);
+    return member && member->dispId == dispId ? member : nullptr;
+}
+
+bool InterfaceTable::Knows(std::string_view name) const noexcept {
+    return Find(name, CallKind::GetOrMethod) || Find(name, CallKind::Let);
+}
+
+bool InterfaceTable::Knows(DispId dispId) const noexcept {
+    return Find(dispId, CallKind::GetOrMethod) || Find(dispId, CallKind::Let);
+}
+
+const EventDef* InterfaceTable::FindEvent(std::string_view name) const noexcept {
+    for (const auto& event : mcolEvents)
+        if (SameNameFolded(event.name, name)) return &event;
+    return nullptr;
+}
+
+void Dispatchable::Advise(const std::shared_ptr<EventSink>& sink) {
+    mcolSinks.push_back(sink);
+}
+
+void Dispatchable::Unadvise(const EventSink* sink) {
+    std::erase_if(mcolSinks, [sink](const std::weak_ptr<EventSink>& weak) {
+        auto locked = weak.lock();
+        return !locked || locked.get() == sink;
+    });
+}
+
+void Dispatchable::RaiseEvent(int32_t id, Args args) {
+    const auto& events = Interface().Events();
+    if (id < 1 || static_cast<size_t>(id) > events.size() || mcolSinks.empty()) return;
+    const EventDef& event = events[static_cast<size_t>(id) - 1];
+    // Copy: a sink may advise or unadvise while the event is delivered.
+    const auto sinks = mcolSinks;
+    for (const auto& weak : sinks)
+        if (auto sink = weak.lock()) sink->OnEvent(*this, event, args);
+}
+
+void Dispatchable::RaiseEvent(int32_t id, std::initializer_list<Variant> args) {
+    std::array<Variant, kMaxArgs> slots;
+    const size_t count = std::min(args.size(), kMaxArgs);
+    std::copy_n(args.begin(), count, slots.begin());
+    RaiseEvent(id, Args(slots.data(), count));
+}
+
+namespace {
+
+[[noreturn]] void RaiseWrongArguments() {
+    RaiseStandard(err::WrongArgumentCount);
+}
+
+// Coerces the caller's arguments to the declared types into `slots`, filling omitted
+// optionals with their defaults.
+void CoerceArguments(const MemberDef& member, Args args, std::array<Variant, kMaxArgs>& slots) {
+    const auto& params = member.params;
+    if (args.size() > params.size() || args.size() < member.RequiredCount() ||
+        params.size() > kMaxArgs)
+        RaiseWrongArguments();
+    for (size_t i = 0; i < params.size(); ++i) {
+        const ParamDef& param = params[i];
+        const bool given = i < args.size() && !args[i].IsMissing();
+        if (!given) {
+            if (!param.optional) RaiseStandard(err::ArgumentNotOptional);
+            slots[i] = param.defaultValue;
+            continue;
+        }
+        slots[i] = args[i].CoerceTo(param.type);
+    }
+}
+
+void WriteBackByRef(const MemberDef& member, Args args,
+                    const std::array<Variant, kMaxArgs>& slots) {
+    for (size_t i = 0; i < args.size(); ++i)
+        if (member.params[i].byRef && !args[i].IsMissing()) args[i] = slots[i];
+}
+
+// Resolution order: the object's own members, then its extender's.
+template <class Key>
+Variant Resolve(Dispatchable& object, Key key, CallKind kind, Args args) {
+    if (const MemberDef* own = object.Interface().Find(key, kind))
+        return CallMember(object, *own, args);
+    if (Dispatchable* extender = object.Extender()) {
+        if (const MemberDef* ext = extender->Interface().Find(key, kind))
+            return CallMember(*extender, *ext, args);
+        if (extender->Interface().Knows(key)) RaiseWrongArguments();
+    }
+    // A property that exists but cannot be assigned (or read) is an invalid assignment.
+    if (object.Interface().Knows(key)) RaiseWrongArguments();
+    RaiseStandard(err::NotSupported);
+}
+
+}  // namespace
+
+Variant CallMember(Dispatchable& object, const MemberDef& member, Args args) {
+    // Most calls are property reads without arguments: nothing to check or coerce.
+    if (member.params.empty()) {
+        if (!args.empty()) RaiseWrongArguments();
+        return member.invoke(object, {});
+    }
+    std::array<Variant, kMaxArgs> slots;
+    CoerceArguments(member, args, slots);
+    Variant result = member.invoke(object, Args(slots.data(), member.params.size()));
+    WriteBackByRef(member, args, slots);
+    return result;
+}
+
+Variant CallByName(Dispatchable& object, std::string_view name, CallKind kind, Args args) {
+    return Resolve(object, name, kind, args);
+}
+
+Variant CallByDispId(Dispatchable& object, DispId dispId, CallKind kind, Args args) {
+    return Resolve(object, dispId, kind, args);
+}
+
+}  // namespace panelkit2

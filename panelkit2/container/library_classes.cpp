@@ -1,0 +1,31 @@
+#include "panelkit2/container/library_classes.hpp"
+
+#include <memory>
+
+#include "panelkit2/choice/check.hpp"
+#include "panelkit2/choice/command.hpp"
+#include "panelkit2/container/control_port.hpp"
+
+namespace panelkit2 {
+
+namespace {
+
+// Each class contributes one line.
+void RegisterLibraryClasses(ClassFactory& factory) {
+    factory.Register("PanelKit2.Check", [] { return std::make_shared<Check>(); });
+    factory.Register("PanelKit2.Command", [] { return std::make_shared<Command>(); });
+    factory.Register("PanelKit2.ControlPort", [] { return std::make_shared<ControlPort>(); });
+}
+
+}  // namespace
+
+ClassFactory& LibraryClasses() {
+    static ClassFactory instance = [] {
+        ClassFactory factory;
+        RegisterLibraryClasses(factory);
+        return factory;
+    }();
+    return instance;
+}
+
+}  // namespace panelkit2

@@ -1,0 +1,92 @@
+#include "panelkit2/toolkit/collection.hpp"
+
+#include <limits>
+#include <utility>
+
+#include "panelkit2/automation/numeric.hpp"
+
+namespace panelkit2::host {
+
+namespace {
+
+constexpr const char* kSource = "PanelKit2.Collection";
+
+}  // namespace
+
+void Collection::Add(Variant item) {
+    if (item.IsMissing()) RaiseStandard(err::ArgumentNotOptional, kSource);
+    // Count is a Long.
+    if (mcolItems.size() >= static_cast<size_t>(std::numeric_limits<int32_t>::max()))
+        RaiseStandard(err::Overflow, kSource);
+    mcolItems.push_back(std::move(item));
+}
+
+size_t Collection::Position(int32_t index) const {
+    if (index < 1 || index > Count()) RaiseStandard(err::SubscriptOutOfRange, kSource);
+    return static_cast<size_t>(index) - 1;
+}
+
+// Any number is a position, however large or fractional; a position that cannot exist is
+// out of range rather than an overflow. Everything else is the wrong type.
+size_t Collection::Position(const Variant& index) const {
+    if (!index.IsNumeric()) RaiseStandard(err::TypeMismatch, kSource);
+    const double rounded = RoundHalfEven(index.AsDouble());
+    if (!(rounded >= 1 && rounded <= Count())) RaiseStandard(err::SubscriptOutOfRange, kSource);
+    return static_cast<size_t>(rounded) - 1;
+}
+
+const Variant& Collection::Item(const Variant& index) const {
+    return mcolItems[Position(index)];
+}
+
+const Variant& Collection::Item(int32_t index) const {
+    return mcolItems[Position(index)];
+}
+
+void Collection::Remove(const Variant& index) {
+    mcolItems.erase(mcolItems.begin() + static_cast<std::ptrdiff_t>(Position(index)));
+}
+
+void Collection::Remove(int32_t index) {
+    mcolItems.erase(mcolItems.begin() + static_cast<std::ptrdiff_t>(Position(index)));
+}
+
+namespace {
+
+using B = Bind<Collection>;
+using V = VarType;
+
+std::vector<MemberDef> CollectionMembers() {
+    namespace id = collection_id;
+    return {
+        B::Get("Item", id::Item, V::Empty,
+               [](Collection& c, Args a) -> Variant { return c.Item(a[0]); },
+               {ByVal("Index", V::Empty)}),
+        B::Method("Add", id::Add, V::Empty, {ByVal("Item", V::Empty)},
+                  [](Collection& c, Args a) -> Variant {
+                      c.Add(a[0]);
+                      return {};
+                  }),
+        B::Get("Count", id::Count, V::Long,
+               [](Collection& c, Args) -> Variant { return c.Count(); }),
+        B::Method("Remove", id::Remove, V::Empty, {ByVal("Index", V::Empty)},
+                  [](Collection& c, Args a) -> Variant {
+                      c.Remove(a[0]);
+                      return {};
+                  }),
+        B::Method("Clear", id::Clear, V::Empty, {},
+                  [](Collection& c, Args) -> Variant {
+                      c.Clear();
+                      return {};
+                  }),
+    };
+}
+
+}  // namespace
+
+const InterfaceTable& Collection::Interface() const {
+    static const InterfaceTable table("PanelKit2.Collection", CollectionMembers());
+    return table;
+}
+
+}  // namespace panelkit2::host

@@ -1,0 +1,69 @@
+#include "panelkit2/toolkit/combo_box.hpp"
+
+#include <utility>
+
+#include "panelkit2/automation/automation_error.hpp"
+
+namespace panelkit2::host {
+
+ComboBox::ComboBox(Widget* parent, std::string name)
+    : Widget(WidgetKind::ComboBox, parent, std::move(name)) {
+    ForeColor(colors::WindowText);
+    BackColor(colors::Window);
+}
+
+void ComboBox::List(int16_t index, std::string value) {
+    mcolItems.Text(index, std::move(value));
+    NotifyChanged(WidgetProperty::List);
+}
+
+void ComboBox::SelectQuietly(int16_t index) {
+    mintListIndex = index;
+    NotifyChanged(WidgetProperty::Selection);
+}
+
+void ComboBox::ListIndex(int16_t value) {
+    if (value < -1 || value >= ListCount()) RaiseStandard(err::InvalidPropertyValue);
+    if (value == mintListIndex) return;
+    SelectQuietly(value);
+    Raise(Click);
+}
+
+void ComboBox::AddItem(std::string item, std::optional<int16_t> index) {
+    const int16_t position = mcolItems.Insert(std::move(item), index);
+    mintListIndex = IndexAfterInsert(mintListIndex, position);
+    NotifyChanged(WidgetProperty::List);
+}
+
+void ComboBox::RemoveItem(int16_t index) {
+    mcolItems.Remove(index);
+    mintListIndex = IndexAfterRemove(mintListIndex, index);
+    NotifyChanged(WidgetProperty::List);
+}
+
+void ComboBox::Clear() {
+    mcolItems.Clear();
+    mintListIndex = -1;
+    NotifyChanged(WidgetProperty::List);
+}
+
+void ComboBox::UserPick(int16_t index) {
+    (void)mcolItems.At(index);
+    if (!AcceptsInput()) return;
+    SetFocus();
+    // A focus handler may have emptied the list.
+    if (index >= ListCount()) return;
+    SelectQuietly(index);
+    Raise(Click);
+}
+
+void ComboBox::CopyDesignFrom(const Widget& source) {
+    Widget::CopyDesignFrom(source);
+    const auto* combo = dynamic_cast<const ComboBox*>(&source);
+    if (!combo) return;
+    mcolItems = combo->mcolItems;
+    mintListIndex = -1;
+    NotifyChanged(WidgetProperty::List);
+}
+
+}  // namespace panelkit2::host

@@ -1,0 +1,105 @@
+#include "panelkit2/toolkit/host.hpp"
+
+#include <algorithm>
+#include <utility>
+
+namespace panelkit2::host {
+
+Host& Host::Current() {
+    static Host host;
+    return host;
+}
+
+Host::Host() {
+    ResetServices();
+}
+
+void Host::ResetServices() {
+    UseMetrics(std::make_shared<HeadlessTextMetrics>());
+    UseClock(std::make_shared<VirtualClock>());
+    UseMessageBoxes(std::make_shared<RecordedMessageBoxes>());
+    SetTwipsPerPixel(15, 15);
+}
+
+void Host::UseMetrics(std::shared_ptr<TextMetrics> metrics) {
+    mMetrics = std::move(metrics);
+}
+
+void Host::UseClock(std::shared_ptr<Clock> clock) {
+    mClock = std::move(clock);
+    mVirtualClock = dynamic_cast<VirtualClock*>(mClock.get());
+}
+
+void Host::UseMessageBoxes(std::shared_ptr<MessageBoxService> boxes) {
+    mMessageBoxes = std::move(boxes);
+    mRecorded = dynamic_cast<RecordedMessageBoxes*>(mMessageBoxes.get());
+}
+
+void Host::SetTwipsPerPixel(float x, float y) {
+    msngTwipsPerPixelX = x;
+    msngTwipsPerPixelY = y;
+}
+
+Hwnd Host::Register(Widget* widget) {
+    const Hwnd hwnd = ++mLastHwnd;
+    mcolWindows.emplace(hwnd, widget);
+    WidgetCreated.Emit(*widget);
+    return hwnd;
+}
+
+void Host::Unregister(Widget* widget) {
+    if (mFocused == widget) mFocused = nullptr;
+    WidgetDestroyed.Emit(*widget);
+    mcolWindows.erase(widget->WindowHandle());
+}
+
+Widget* Host::FromHandle(Hwnd hwnd) const {
+    const auto found = mcolWindows.find(hwnd);
+    return found == mcolWindows.end() ? nullptr : found->second;
+}
+
+Hwnd Host::ParentWindow(Hwnd hwnd) const {
+    const Widget* widget = FromHandle(hwnd);
+    if (!widget) return 0;
+    return widget->Parent() ? widget->Parent()->WindowHandle() : kDesktop;
+}
+
+void Host::Focus(Widget* widget) {
+    if (widget == mFocused) return;
+    Widget* previous = mFocused;
+    mFocused = widget;
+    if (previous) {
+        previous->LostFocus.Emit();
+        previous->NotifyChanged(WidgetProperty::Focus);
+    }
+    FocusMoved.Emit(previous, widget);
+    // A LostFocus handler may have moved the focus elsewhere already.
+    if (widget && mFocused == widget) {
+        widget->GotFocus.Emit();
+        widget->NotifyChanged(WidgetProperty::Focus);
+    }
+}
+
+void Host::MoveWindow(Widget& window, float left, float top) {
+    window.Move(left, top);
+    WindowMessage.Emit(window.WindowHandle(), msg::Move, 0, 0);
+}
+
+std::vector<Hwnd> Host::TopLevelWindows() const {
+    std::vector<Hwnd> windows;
+    for (const auto& [hwnd, widget] : mcolWindows)
+        if (!widget->Parent()) windows.push_back(hwnd);
+    std::sort(windows.begin(), windows.end());
+    return windows;
+}
+
+// The activation message goes to every top-level window of the application.
+void Host::DeactivateApplication() {
+    for (Hwnd hwnd : TopLevelWindows()) WindowMessage.Emit(hwnd, msg::ActivateApp, 0, 0);
+}
+
+void Host::ActivateApplication() {
+    for (Hwnd hwnd : TopLevelWindows()) WindowMessage.Emit(hwnd, msg::ActivateApp, 1, 0);
+}
+
+}  // namespace panelkit2::host
