@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <stdexcept>
 
 #include "panelkit2/automation/automation_error.hpp"
 
@@ -34,9 +35,6 @@ uint64_t DispIdKey(DispId id) {
     return static_cast<uint32_t>(id) * 0x9E3779B97F4A7C15ull;
 }
 
-// More arguments than any member of the library declares.
-constexpr size_t kMaxArgs = 8;
-
 }  // namespace
 
 size_t MemberDef::RequiredCount() const {
@@ -44,20 +42,60 @@ size_t MemberDef::RequiredCount() const {
         std::count_if(params.begin(), params.end(), [](const ParamDef& p) { return !p.optional; }));
 }
 
+namespace {
+
+std::vector<MemberDef> Flatten(std::initializer_list<MemberGroup> groups) {
+    std::vector<MemberDef> members;
+    for (const MemberGroup& group : groups)
+        members.insert(members.end(), group.rows.begin(), group.rows.end());
+    return members;
+}
+
+[[noreturn]] void RefuseTable(std::string_view progId, std::string_view problem,
+                              std::string_view name) {
+    throw std::logic_error("interface " + std::string(progId) + ": " + std::string(problem) + " " +
+                           std::string(name));
+}
+
+}  // namespace
+
 InterfaceTable::InterfaceTable(std::string_view progId, std::vector<MemberDef> members,
                                std::vector<EventDef> events)
     : mstrProgId(progId), mcolMembers(std::move(members)), mcolEvents(std::move(events)) {
+    IndexMembers();
+    CheckEventNumbers();
+}
+
+InterfaceTable::InterfaceTable(std::string_view progId, std::initializer_list<MemberGroup> members,
+                               std::vector<EventDef> events)
+    : InterfaceTable(progId, Flatten(members), std::move(events)) {}
+
+void InterfaceTable::IndexMembers() {
     const size_t capacity = std::bit_ceil(std::max<size_t>(4, mcolMembers.size() * 2));
     mcolByName.resize(capacity);
     mcolById.resize(capacity);
     for (size_t i = 0; i < mcolMembers.size(); ++i) {
-        Index(FoldedNameHash(mcolMembers[i].name), mcolByName, i);
-        Index(DispIdKey(mcolMembers[i].dispId), mcolById, i);
+        const MemberDef& member = mcolMembers[i];
+        const Slot& byName = Index(FoldedNameHash(member.name), mcolByName, i, "repeats the name");
+        Index(DispIdKey(member.dispId), mcolById, i, "repeats the identifier of");
+        // A property's get and let are one member: they share the identifier.
+        if (byName.getOrMethod >= 0 && byName.let >= 0 &&
+            mcolMembers[static_cast<size_t>(byName.getOrMethod)].dispId !=
+                mcolMembers[static_cast<size_t>(byName.let)].dispId)
+            RefuseTable(mstrProgId, "gives get and let different identifiers:", member.name);
     }
 }
 
-// Open addressing with linear probing; a get or method and a let share one slot.
-void InterfaceTable::Index(uint64_t key, std::vector<Slot>& slots, size_t member) {
+void InterfaceTable::CheckEventNumbers() const {
+    for (size_t i = 0; i < mcolEvents.size(); ++i)
+        if (mcolEvents[i].id != static_cast<int32_t>(i + 1))
+            RefuseTable(mstrProgId, "numbers its events out of order at", mcolEvents[i].name);
+}
+
+// Open addressing with linear probing; a get or method and a let share one slot, and each
+// of the two places may be taken once.
+InterfaceTable::Slot& InterfaceTable::Index(uint64_t key, std::vector<Slot>& slots, size_t member,
+                                            std::string_view what) {
     const size_t mask = slots.size() - 1;
     const bool isLet = mcolMembers[member].kind == MemberKind::Let;
     for (size_t i = key & mask;; i = (i + 1) & mask) {
@@ -68,8 +106,10 @@ void InterfaceTable::Index(uint64_t key, std::vector<Slot>& slots, size_t member
         } else if (slot.key != key) {
             continue;
         }
-        (isLet ? slot.let : slot.getOrMethod) = static_cast<int32_t>(member);
-        return;
+        int32_t& place = isLet ? slot.let : slot.getOrMethod;
+        if (place >= 0) RefuseTable(mstrProgId, what, mcolMembers[member].name);
+        place = static_cast<int32_t>(member);
+        return slot;
     }
 }
 
@@ -145,31 +185,6 @@ namespace {
     RaiseStandard(err::WrongArgumentCount);
 }
 
-// Coerces the caller's arguments to the declared types into `slots`, filling omitted
-// optionals with their defaults.
-void CoerceArguments(const MemberDef& member, Args args, std::array<Variant, kMaxArgs>& slots) {
-    const auto& params = member.params;
-    if (args.size() > params.size() || args.size() < member.RequiredCount() ||
-        params.size() > kMaxArgs)
-        RaiseWrongArguments();
-    for (size_t i = 0; i < params.size(); ++i) {
-        const ParamDef& param = params[i];
-        const bool given = i < args.size() && !args[i].IsMissing();
-        if (!given) {
-            if (!param.optional) RaiseStandard(err::ArgumentNotOptional);
-            slots[i] = param.defaultValue;
-            continue;
-        }
-        slots[i] = args[i].CoerceTo(param.type);
-    }
-}
-
-void WriteBackByRef(const MemberDef& member, Args args,
-                    const std::array<Variant, kMaxArgs>& slots) {
-    for (size_t i = 0; i < args.size(); ++i)
-        if (member.params[i].byRef && !args[i].IsMissing()) args[i] = slots[i];
-}
-
 // Resolution order: the object's own members, then its extender's.
 template <class Key>
 Variant Resolve(Dispatchable& object, Key key, CallKind kind, Args args) {
@@ -187,17 +202,35 @@ Variant Resolve(Dispatchable& object, Key key, CallKind kind, Args args) {
 
 }  // namespace
 
-Variant CallMember(Dispatchable& object, const MemberDef& member, Args args) {
-    // Most calls are property reads without arguments: nothing to check or coerce.
-    if (member.params.empty()) {
-        if (!args.empty()) RaiseWrongArguments();
-        return member.invoke(object, {});
+namespace detail {
+
+void CoerceArguments(const MemberDef& member, Args args, std::span<Variant, kMaxArgs> slots) {
+    const auto& params = member.params;
+    if (params.size() > kMaxArgs) RaiseWrongArguments();
+    for (size_t i = 0; i < params.size(); ++i) {
+        const ParamDef& param = params[i];
+        const bool given = i < args.size() && !args[i].IsMissing();
+        if (!given) {
+            if (!param.optional) RaiseStandard(err::ArgumentNotOptional);
+            slots[i] = param.defaultValue;
+            continue;
+        }
+        slots[i] = args[i].CoerceTo(param.type);
     }
-    std::array<Variant, kMaxArgs> slots;
-    CoerceArguments(member, args, slots);
-    Variant result = member.invoke(object, Args(slots.data(), member.params.size()));
-    WriteBackByRef(member, args, slots);
-    return result;
+}
+
+void WriteBackByRef(const MemberDef& member, Args args, std::span<const Variant, kMaxArgs> slots) {
+    for (size_t i = 0; i < args.size(); ++i)
+        if (member.params[i].byRef && !args[i].IsMissing()) args[i] = slots[i];
+}
+
+}  // namespace detail
+
+Variant CallMember(Dispatchable& object, const MemberDef& member, Args args) {
+    if (args.size() > member.params.size() ||
+        (args.size() < member.params.size() && args.size() < member.RequiredCount()))
+        RaiseWrongArguments();
+    return member.invoke(member, object, args);
 }
 
 Variant CallByName(Dispatchable& object, std::string_view name, CallKind kind, Args args) {

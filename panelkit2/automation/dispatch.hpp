@@ -5,12 +5,16 @@
 // events. The table serves lookup by name (case-insensitive) and by dispatch identifier,
 // argument checking and coercion, by-reference write-back and event raising.
 
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "panelkit2/automation/variant.hpp"
@@ -33,7 +37,34 @@ struct ParamDef {
     Variant defaultValue = Variant::Missing();
 };
 
-using Thunk = std::function<Variant(Dispatchable&, Args)>;
+struct MemberDef;
+// Calls the C++ member a row is bound to. Receives the caller's arguments as they are
+// (their count already checked): the row's own code coerces them and writes back the
+// by-reference ones.
+using Invoker = Variant (*)(const MemberDef& member, Dispatchable& self, Args args);
+
+// The C++ member a row binds to (a pointer to member function or a plain function
+// pointer), kept as bytes so that every row has the same shape and no allocation.
+class BoundTarget {
+  public:
+    template <class F>
+    static BoundTarget Of(F target) {
+        static_assert(std::is_trivially_copyable_v<F> && sizeof(F) <= kSize);
+        BoundTarget bound;
+        std::memcpy(bound.mBytes, &target, sizeof(F));
+        return bound;
+    }
+    template <class F>
+    F As() const {
+        F target;
+        std::memcpy(&target, mBytes, sizeof(F));
+        return target;
+    }
+
+  private:
+    static constexpr size_t kSize = 2 * sizeof(void*);
+    alignas(void*) unsigned char mBytes[kSize]{};
+};
 
 struct MemberDef {
     std::string_view name;
@@ -41,9 +72,17 @@ struct MemberDef {
     MemberKind kind = MemberKind::Method;
     VarType result = VarType::Empty;
     std::vector<ParamDef> params;  // for a let, the assigned value is the last parameter
-    Thunk invoke;
+    Invoker invoke = nullptr;
+    BoundTarget target;
 
     size_t RequiredCount() const;
+};
+
+// Rows of a table given together (a property's get and let).
+struct MemberGroup {
+    MemberGroup(MemberDef row) : rows{std::move(row)} {}
+    MemberGroup(std::vector<MemberDef> group) : rows(std::move(group)) {}
+    std::vector<MemberDef> rows;
 };
 
 struct EventDef {
@@ -52,10 +91,22 @@ struct EventDef {
     std::vector<ParamDef> params;
 };
 
-// The interface of one class: built once, immutable afterwards.
+// An event row named by the class's events enum, whose values number the events from 1.
+template <class E>
+requires std::is_enum_v<E> EventDef Event(E id, std::string_view name,
+                                          std::vector<ParamDef> params = {}) {
+    return EventDef{name, static_cast<int32_t>(id), std::move(params)};
+}
+
+// The interface of one class: built once, immutable afterwards. Building refuses a table
+// that names a member twice, gives one identifier to two members, gives a property's get
+// and let different identifiers, or numbers its events other than 1, 2, 3, ...
+// (std::logic_error: a mistake in the library's own code).
 class InterfaceTable {
   public:
     InterfaceTable(std::string_view progId, std::vector<MemberDef> members,
+                   std::vector<EventDef> events = {});
+    InterfaceTable(std::string_view progId, std::initializer_list<MemberGroup> members,
                    std::vector<EventDef> events = {});
     InterfaceTable(const InterfaceTable&) = delete;
     InterfaceTable& operator=(const InterfaceTable&) = delete;
@@ -78,7 +129,9 @@ class InterfaceTable {
         int32_t let = -1;
         bool used = false;
     };
-    void Index(uint64_t key, std::vector<Slot>& slots, size_t member);
+    void IndexMembers();
+    void CheckEventNumbers() const;
+    Slot& Index(uint64_t key, std::vector<Slot>& slots, size_t member, std::string_view what);
     const Slot* Probe(uint64_t key, const std::vector<Slot>& slots) const noexcept;
     const MemberDef* Pick(const Slot* slot, CallKind kind) const noexcept;
 
@@ -113,6 +166,14 @@ class Dispatchable : public std::enable_shared_from_this<Dispatchable> {
     // Raises event `id` (1-based, as numbered in the interface) to every advised sink.
     void RaiseEvent(int32_t id, Args args);
     void RaiseEvent(int32_t id, std::initializer_list<Variant> args);
+    template <class E>
+    requires std::is_enum_v<E>
+    void RaiseEvent(E id, Args args) { RaiseEvent(static_cast<int32_t>(id), args); }
+    template <class E>
+    requires std::is_enum_v<E>
+    void RaiseEvent(E id, std::initializer_list<Variant> args) {
+        RaiseEvent(static_cast<int32_t>(id), args);
+    }
 
   private:
     std::vector<std::weak_ptr<EventSink>> mcolSinks;
@@ -125,25 +186,60 @@ Variant CallByName(Dispatchable& object, std::string_view name, CallKind kind, A
 Variant CallByDispId(Dispatchable& object, DispId dispId, CallKind kind, Args args);
 Variant CallMember(Dispatchable& object, const MemberDef& member, Args args);
 
-// Builders that bind table rows to a typed class: the thunk receives the object as T& and
-// the arguments already coerced to the declared types (missing optionals filled in).
+// More arguments than any member of the library declares.
+inline constexpr size_t kMaxArgs = 8;
+
+namespace detail {
+// Coerces the caller's arguments to the declared types into `slots`, filling omitted
+// optionals with their defaults (449 for an omitted required one).
+void CoerceArguments(const MemberDef& member, Args args, std::span<Variant, kMaxArgs> slots);
+void WriteBackByRef(const MemberDef& member, Args args, std::span<const Variant, kMaxArgs> slots);
+}  // namespace detail
+
+// Runs `body` on the arguments coerced into slots of its own, then writes the by-reference
+// ones back into the caller's.
+template <class Body>
+Variant CallCoerced(const MemberDef& member, Args args, Body&& body) {
+    std::array<Variant, kMaxArgs> slots;
+    detail::CoerceArguments(member, args, slots);
+    Variant result = body(Args(slots.data(), member.params.size()));
+    detail::WriteBackByRef(member, args, slots);
+    return result;
+}
+
+// Rows written as code: the function receives the object as T& and the arguments already
+// coerced to the declared types (missing optionals filled in); by-reference arguments it
+// changes are written back. For members that have no C++ member of their own to bind
+// (test doubles, adapters); a class's published members bind their C++ members through
+// Members<T> (binder.hpp).
 template <class T>
 struct Bind {
     using Fn = Variant (*)(T&, Args);
 
-    static Thunk Wrap(Fn fn) {
-        return [fn](Dispatchable& self, Args args) { return fn(static_cast<T&>(self), args); };
+    static MemberDef Row(std::string_view name, DispId id, MemberKind kind, VarType result,
+                         std::vector<ParamDef> params, Fn fn) {
+        return MemberDef{name,
+                         id,
+                         kind,
+                         result,
+                         std::move(params),
+                         [](const MemberDef& member, Dispatchable& self, Args args) {
+                             return CallCoerced(member, args, [&](Args coerced) {
+                                 return member.target.As<Fn>()(static_cast<T&>(self), coerced);
+                             });
+                         },
+                         BoundTarget::Of(fn)};
     }
     static MemberDef Get(std::string_view name, DispId id, VarType result, Fn fn,
                          std::vector<ParamDef> params = {}) {
-        return MemberDef{name, id, MemberKind::Get, result, std::move(params), Wrap(fn)};
+        return Row(name, id, MemberKind::Get, result, std::move(params), fn);
     }
     static MemberDef Let(std::string_view name, DispId id, std::vector<ParamDef> params, Fn fn) {
-        return MemberDef{name, id, MemberKind::Let, VarType::Empty, std::move(params), Wrap(fn)};
+        return Row(name, id, MemberKind::Let, VarType::Empty, std::move(params), fn);
     }
     static MemberDef Method(std::string_view name, DispId id, VarType result,
                             std::vector<ParamDef> params, Fn fn) {
-        return MemberDef{name, id, MemberKind::Method, result, std::move(params), Wrap(fn)};
+        return Row(name, id, MemberKind::Method, result, std::move(params), fn);
     }
 };
 

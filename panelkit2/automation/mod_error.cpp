@@ -25,13 +25,13 @@ AutomationError CurrentError() {
     }
 }
 
-void ReRaise(std::string_view source, const AutomationError& error) {
-    throw AutomationError(error.Number(), std::string(source), error.Description(),
-                          error.HelpFile(), error.HelpContext());
+void ReRaise(const ProcedureSource& source, const AutomationError& error) {
+    throw AutomationError(error.Number(), source.Text(), error.Description(), error.HelpFile(),
+                          error.HelpContext());
 }
 
-void ReRaiseShort(std::string_view source, const AutomationError& error) {
-    throw AutomationError(error.Number(), std::string(source), error.Description());
+void ReRaiseShort(const ProcedureSource& source, const AutomationError& error) {
+    throw AutomationError(error.Number(), source.Text(), error.Description());
 }
 
 void ReRaiseTrail(std::string_view trail, const AutomationError& error) {

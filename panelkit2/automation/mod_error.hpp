@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/automation/error_source.hpp"
 
 namespace panelkit2 {
 
@@ -17,14 +18,14 @@ namespace panelkit2 {
 AutomationError CurrentError();
 
 // Full form: same number, description, help file and context; the procedure's source.
-[[noreturn]] void ReRaise(std::string_view source, const AutomationError& error);
+[[noreturn]] void ReRaise(const ProcedureSource& source, const AutomationError& error);
 // Short form: same number and description with the procedure's source; no help.
-[[noreturn]] void ReRaiseShort(std::string_view source, const AutomationError& error);
+[[noreturn]] void ReRaiseShort(const ProcedureSource& source, const AutomationError& error);
 // Source trail: the incoming source followed by the trail (which begins with "|").
 [[noreturn]] void ReRaiseTrail(std::string_view trail, const AutomationError& error);
 
 template <class Body>
-auto FullReRaise(std::string_view source, Body&& body) -> decltype(body()) {
+auto FullReRaise(const ProcedureSource& source, Body&& body) -> decltype(body()) {
     try {
         return body();
     } catch (...) {
@@ -33,7 +34,7 @@ auto FullReRaise(std::string_view source, Body&& body) -> decltype(body()) {
 }
 
 template <class Body>
-auto ShortReRaise(std::string_view source, Body&& body) -> decltype(body()) {
+auto ShortReRaise(const ProcedureSource& source, Body&& body) -> decltype(body()) {
     try {
         return body();
     } catch (...) {
@@ -76,7 +77,8 @@ void Silently(Body&& body) {
 // valid index) and the getter returns what it had found so far in `found`; any other
 // failure is re-raised in the short form.
 template <class Result, class Body, class QuietEnd>
-Result IndexFamily(std::string_view source, Result found, Body&& body, QuietEnd&& onQuietEnd) {
+Result IndexFamily(const ProcedureSource& source, Result found, Body&& body,
+                   QuietEnd&& onQuietEnd) {
     try {
         return body(found);
     } catch (...) {

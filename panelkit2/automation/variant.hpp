@@ -73,6 +73,7 @@ class Variant {
     int32_t& LongRef() { return std::get<int32_t>(mvarValue); }
     float& SingleRef() { return std::get<float>(mvarValue); }
     double& DoubleRef() { return std::get<double>(mvarValue); }
+    bool& BooleanRef() { return std::get<Bool>(mvarValue).value; }
     void SetBoolean(bool value) { mvarValue = Bool{value}; }
 
     // Text as a host prints it: numbers in shortest round-trip form, True/False,

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "panelkit2/controls/control_id.hpp"
-#include "panelkit2/controls/layout_guard.hpp"
 #include "panelkit2/automation/mod_error.hpp"
 #include "panelkit2/automation/numeric.hpp"
+#include "panelkit2/controls/control_id.hpp"
+#include "panelkit2/controls/layout_guard.hpp"
 
 namespace panelkit2 {
 
@@ -18,7 +18,9 @@ constexpr int32_t kInitialDesiredWidth = 400;
 }  // namespace
 
 Check::Check()
-    : ControlBase("Check"), Check_(&UserControl, "Check"), wlCaption(&UserControl, "wlCaption") {
+    : OptionControl("Check", {ControlID::Check, "Check", kInitialDesiredWidth}),
+      Check_(&UserControl, "Check"),
+      wlCaption(&UserControl, "wlCaption") {
     Check_.Move(0, 0, kBoxSize, kBoxSize);
     wlCaption.Move(kBoxSize, kLabelTop, 0, wlCaption.Height());
     UserControl.Resize.Connect([this] { UserControl_Resize(); });
@@ -26,142 +28,93 @@ Check::Check()
     UserControl_Initialize();
 }
 
-int16_t Check::CtlID() const {
-    return static_cast<int16_t>(ControlID::Check);
-}
-
-host::OleColor Check::ForeColor() const {
-    return UserControl.ForeColor();
-}
-
-void Check::ForeColor(host::OleColor value) {
-    UserControl.ForeColor(value);
-    Check_.ForeColor(value);
-    UserControl.PropertyChanged("ForeColor");
-}
-
-host::OleColor Check::BackColor() const {
-    return UserControl.BackColor();
-}
-
-void Check::BackColor(host::OleColor value) {
-    UserControl.BackColor(value);
-    Check_.BackColor(value);
-    UserControl.PropertyChanged("BackColor");
-}
-
 std::string Check::Caption() const {
-    return FullReRaise("PanelKit::Check.Caption(Get)", [&] { return wlCaption.Caption(); });
+    return FullReRaise(Source().Get("Caption"), [&] { return wlCaption.Caption(); });
 }
 
 // The caption algorithm: size the label to the text, widen the control to hold box and
 // label, mirror the text into the tool tips; a non-empty caption also switches action
 // routing to the state lists and becomes the desired width. Ends silently at a failing
 // step, keeping the steps already done.
-void Check::Caption(const std::string& value) {
+void Check::Caption(std::string_view value) {
     Silently([&] {
-        wlCaption.AutoSize(true);
-        wlCaption.Caption(value);
-        wlCaption.AutoSize(false);
+        SizeToText(wlCaption, value);
         UserControl.Width(wlCaption.Width() + Check_.Width() + kLabelGap);
-        Check_.ToolTipText(value);
-        wlCaption.ToolTipText(value);
+        Check_.ToolTipText(std::string(value));
+        wlCaption.ToolTipText(std::string(value));
         if (value.empty()) return;
-        mActions.mblnOptionMode = true;
+        mblnOptionMode = true;
         mlngDesiredWidth = ToLong(UserControl.Width());
         UserControl.PropertyChanged("Caption");
     });
 }
 
-int32_t Check::DesiredWidth() const {
-    return mlngDesiredWidth;
-}
-
 int32_t Check::Bottom() const {
-    return FullReRaise("PanelKit::Check.Bottom(Get)",
+    return FullReRaise(Source().Get("Bottom"),
                        [&] { return ToLong(double(Check_.Top()) + Check_.Height()); });
 }
 
 int32_t Check::Right() const {
-    return FullReRaise("PanelKit::Check.Right(Get)",
+    return FullReRaise(Source().Get("Right"),
                        [&] { return ToLong(double(Check_.Left()) + Check_.Width()); });
 }
 
 bool Check::Value() const {
-    return FullReRaise("PanelKit::Check.Value(Get)", [&] { return Check_.Value() != 0; });
+    return FullReRaise(Source().Get("Value"), [&] { return Check_.Value() != 0; });
 }
 
 void Check::Value(bool value) {
-    FullReRaise("PanelKit::Check.Value(Let)", [&] {
+    FullReRaise(Source().Let("Value"), [&] {
         Check_.Value(value ? 1 : 0);
         UserControl.PropertyChanged("Value");
     });
 }
 
 std::string Check::Action() const {
-    return FullReRaise("PanelKit::Check.action(Get)", [&] { return Check_.Tag(); });
+    return FullReRaise(Source().Get("action"), [&] { return Check_.Tag(); });
 }
 
-void Check::Action(const std::string& value) {
-    FullReRaise("PanelKit::Check.action(Let)", [&] { mActions.Route(value); });
-}
-
-bool Check::Show() const {
-    return true;
+void Check::Action(std::string_view value) {
+    FullReRaise(Source().Let("action"), [&] { AppendRouted(mActions.Named(), value); });
 }
 
 void Check::Clear() {
-    FullReRaise("PanelKit::Check.Clear", [&] {
-        Caption(std::string());
+    FullReRaise(Source().Method("Clear"), [&] {
+        Caption(std::string_view());
         Check_.Value(0);
         Check_.Tag({});
         Check_.ToolTipText({});
         mActions.Reset();
-        mlngDesiredWidth = kInitialDesiredWidth;
+        ResetContract();
         Paint();
     });
 }
 
-void Check::SetCaption(const std::string& strNewValue) {
-    Caption(strNewValue);
+void Check::AddOption(std::string_view vData) {
+    FullReRaise(Source().Method("AddOption"), [&] {
+        if (mActions.NameOption(vData)) mblnOptionMode = true;
+    });
 }
 
-// A check box shows no help.
-void Check::AddHelp(std::string& HelpString) {
-    (void)HelpString;
-}
-
-void Check::AddCaption(std::string& CaptionString) {
-    Caption(CaptionString);
-}
-
-void Check::AddOption(std::string& vData) {
-    FullReRaise("PanelKit::Check.AddOption", [&] { mActions.NameOption(vData); });
-}
-
-void Check::AddAction(std::string& vData) {
-    FullReRaise("PanelKit::Check.AddAction", [&] { Action(vData); });
-}
-
-void Check::SetSelectedOption(bool& vData) {
-    FullReRaise("PanelKit::Check.SetSelectedOption", [&] { Check_.Value(vData ? 1 : 0); });
+void Check::SetSelectedOption(bool vData) {
+    FullReRaise(Source().Method("SetSelectedOption"), [&] { Check_.Value(vData ? 1 : 0); });
 }
 
 bool Check::GetSelectedOption() const {
-    return FullReRaise("PanelKit::Check.GetSelectedOption", [&] { return Check_.Value() == 1; });
+    return FullReRaise(Source().Method("GetSelectedOption"), [&] { return Check_.Value() == 1; });
 }
 
 // Common actions first, then those of the current state; a grayed box counts as unchecked.
 std::string Check::GetSelectedAction() const {
-    return FullReRaise("PanelKit::Check.GetSelectedAction",
-                       [&] { return mActions.Selected(Check_.Value() == 1); });
+    return FullReRaise(Source().Method("GetSelectedAction"),
+                       [&] { return Answer(mActions.Of(Check_.Value() == 1)); });
 }
 
 void Check::UserControl_Initialize() {
-    FullReRaise("PanelKit::Check.UserControl_Initialize", [&] {
+    FullReRaise(Source().Method("UserControl_Initialize"), [&] {
         {
             LayoutGuard guard(mblnLayoutBusy);
-            mActions.mblnOptionMode = false;
+            mblnOptionMode = false;
             mlngDesiredWidth = kInitialDesiredWidth;
         }
         Paint();
@@ -170,7 +123,7 @@ void Check::UserControl_Initialize() {
 
 // Back to the initial geometry: exactly as large as the box.
 void Check::Paint() {
-    FullReRaise("PanelKit::Check.Paint", [&] {
+    FullReRaise(Source().Method("Paint"), [&] {
         if (mblnLayoutBusy) return;
         UserControl.Width(Check_.Width());
         UserControl.Height(Check_.Height());
@@ -197,8 +150,7 @@ void Check::wlCaption_Click() {
 void Check::UserControl_WriteProperties(host::PropertyBag& bag) {
     bag.WriteProperty("Height", UserControl.Height(), Check_.Height());
     bag.WriteProperty("Width", UserControl.Width(), Check_.Width());
-    bag.WriteProperty("BackColor", static_cast<int32_t>(BackColor()));
-    bag.WriteProperty("ForeColor", static_cast<int32_t>(ForeColor()));
+    WriteColours(bag);
     bag.WriteProperty("Caption", wlCaption.Caption(), std::string());
     bag.WriteProperty("Value", Check_.Value(), int16_t{0});
     bag.WriteProperty("Action", Action(), std::string());
@@ -210,10 +162,7 @@ void Check::UserControl_ReadProperties(host::PropertyBag& bag) {
     LayoutGuard guard(mblnLayoutBusy);
     UserControl.Height(bag.ReadProperty("Height", Check_.Height()).AsSingle());
     UserControl.Width(bag.ReadProperty("Width", Check_.Width()).AsSingle());
-    BackColor(static_cast<host::OleColor>(
-        bag.ReadProperty("BackColor", static_cast<int32_t>(BackColor())).AsLong()));
-    ForeColor(static_cast<host::OleColor>(
-        bag.ReadProperty("ForeColor", static_cast<int32_t>(ForeColor())).AsLong()));
+    ReadColours(bag);
     wlCaption.Caption(bag.ReadProperty("Caption", std::string()).AsString());
     Check_.Value(bag.ReadProperty("Value", int16_t{0}).AsInteger());
     Check_.Tag(bag.ReadProperty("Action", std::string()).AsString());

@@ -2,50 +2,40 @@
 
 // Check: one yes/no choice, a bare check box followed by a word-wrapping caption. The host
 // names the two states with the option texts "TRUE" and "FALSE" and attaches actions to
-// them; actions attached before any state was named belong to both.
+// them; actions attached before any state was named (or the caption set) belong to both.
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "panelkit2/choice/two_state_actions.hpp"
-#include "panelkit2/controls/control_base.hpp"
+#include "panelkit2/controls/option_control.hpp"
 #include "panelkit2/toolkit/check_box.hpp"
 #include "panelkit2/toolkit/wrap_label.hpp"
 
 namespace panelkit2 {
 
-class Check : public ControlBase {
+class Check : public OptionControl {
   public:
     Check();
 
     const InterfaceTable& Interface() const override;
     static const InterfaceTable& ClassInterface();
 
-    int16_t CtlID() const;
-    host::OleColor ForeColor() const;
-    void ForeColor(host::OleColor value);
-    host::OleColor BackColor() const;
-    void BackColor(host::OleColor value);
     std::string Caption() const;
-    void Caption(const std::string& value);
-    int32_t DesiredWidth() const;
+    void Caption(std::string_view value);
     int32_t Bottom() const;
     int32_t Right() const;
     bool Value() const;
     void Value(bool value);
     std::string Action() const;
-    void Action(const std::string& value);
-    bool Show() const;
+    void Action(std::string_view value);
 
-    void Clear();
-    void SetCaption(const std::string& strNewValue);
-    void AddHelp(std::string& HelpString);
-    void AddCaption(std::string& CaptionString);
-    void AddOption(std::string& vData);
-    void AddAction(std::string& vData);
-    void SetSelectedOption(bool& vData);
+    void Clear() override;
+    void AddOption(std::string_view vData);
+    void SetSelectedOption(bool vData);
     bool GetSelectedOption() const;
-    std::string GetSelectedAction() const;
+    std::string GetSelectedAction() const override;
 
     // Constituents, for hosts and views that look inside.
     host::CheckBox& Box() { return Check_; }
@@ -54,6 +44,10 @@ class Check : public ControlBase {
   protected:
     void UserControl_WriteProperties(host::PropertyBag& bag) override;
     void UserControl_ReadProperties(host::PropertyBag& bag) override;
+    void ApplyCaption(std::string_view text) override { Caption(text); }
+    void RouteAction(std::string_view text) override { Action(text); }
+    void PaintForeColor(host::OleColor value) override { Check_.ForeColor(value); }
+    void PaintBackColor(host::OleColor value) override { Check_.BackColor(value); }
 
   private:
     void UserControl_Initialize();
@@ -66,9 +60,7 @@ class Check : public ControlBase {
     host::CheckBox Check_;
     host::WrapLabel wlCaption;
 
-    bool mblnLayoutBusy = false;
     TwoStateActions mActions;
-    int32_t mlngDesiredWidth = 400;
 };
 
 }  // namespace panelkit2

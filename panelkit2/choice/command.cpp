@@ -1,11 +1,12 @@
 #include "panelkit2/choice/command.hpp"
 
-#include "panelkit2/controls/action_list.hpp"
-#include "panelkit2/controls/control_id.hpp"
-#include "panelkit2/toolkit/window_system.hpp"
-#include "panelkit2/controls/layout_guard.hpp"
+#include <algorithm>
+
 #include "panelkit2/automation/mod_error.hpp"
 #include "panelkit2/automation/numeric.hpp"
+#include "panelkit2/controls/control_id.hpp"
+#include "panelkit2/controls/layout_guard.hpp"
+#include "panelkit2/toolkit/window_system.hpp"
 
 namespace panelkit2 {
 
@@ -16,11 +17,10 @@ constexpr float kDesignHeight = 400;
 constexpr int32_t kInitialDesiredWidth = 800;
 // Room left around the caption label on the button.
 constexpr float kLabelMargin = 300;
-constexpr int32_t kButtonPushed = 1;
 }  // namespace
 
 Command::Command()
-    : ControlBase("Command"),
+    : OptionControl("Command", {ControlID::CommandButton, "Command", kInitialDesiredWidth, false}),
       Command_(&UserControl, "Command"),
       wlCaption(&UserControl, "wlCaption") {
     UserControl.Move(0, 0, kDesignWidth, kDesignHeight);
@@ -40,73 +40,43 @@ Command::Command()
     UserControl_Initialize();
 }
 
-int16_t Command::CtlID() const {
-    return static_cast<int16_t>(ControlID::CommandButton);
-}
-
-host::OleColor Command::ForeColor() const {
-    return UserControl.ForeColor();
-}
-
-void Command::ForeColor(host::OleColor value) {
-    UserControl.ForeColor(value);
-}
-
-host::OleColor Command::BackColor() const {
-    return UserControl.BackColor();
-}
-
-void Command::BackColor(host::OleColor value) {
-    UserControl.BackColor(value);
-    UserControl.PropertyChanged("BackColor");
-}
-
 std::string Command::Caption() const {
-    return FullReRaise("PanelKit::Command.Caption(Get)", [&] { return wlCaption.Caption(); });
+    return FullReRaise(Source().Get("Caption"), [&] { return wlCaption.Caption(); });
 }
 
 // The caption algorithm: size the label to the text, show it only with a text, widen the
-// control so the text fits with room around it, and remember the widest width as the
-// desired width.
+// control so the text fits with room around it.
 //
 // Where the published procedure ends by re-running the initialisation (which would put the
 // desired width back to 800 and forget a push), only the button part of it is re-run: the
-// button loses its own caption and is laid out again under the label. The desired width
-// computed here survives, so the container sizes command buttons to fit their captions,
-// and a caption, being presentation, does not undo a push.
-void Command::Caption(const std::string& value) {
-    FullReRaise("PanelKit::Command.Caption(Let)", [&] {
-        SizeCaptionLabel(value);
-        wlCaption.ToolTipText(value);
-        Command_.ToolTipText(value);
+// button loses its own caption and is laid out again under the label. The desired width is
+// what this caption needs, never less than a new button's: a button reused from a page
+// with a long caption asks for no more than its own caption, so "Back" and "Next" stay
+// narrow on the next page. A caption, being presentation, does not undo a push.
+void Command::Caption(std::string_view value) {
+    FullReRaise(Source().Let("Caption"), [&] {
+        SizeToText(wlCaption, value);
+        wlCaption.ToolTipText(std::string(value));
+        Command_.ToolTipText(std::string(value));
         wlCaption.Visible(!value.empty());
-        if (wlCaption.Width() + kLabelMargin > UserControl.Width())
-            UserControl.Width(wlCaption.Width() + kLabelMargin);
-        if (double{UserControl.Width()} > mlngDesiredWidth)
-            mlngDesiredWidth = ToLong(UserControl.Width());
+        const float needed = wlCaption.Width() + kLabelMargin;
+        if (needed > UserControl.Width()) UserControl.Width(needed);
+        mlngDesiredWidth = std::max(kInitialDesiredWidth, ToLong(needed));
         Command_.Caption({});
         UserControl_Resize();
     });
 }
 
-int32_t Command::DesiredWidth() const {
-    return mlngDesiredWidth;
-}
-
 std::string Command::Action() const {
-    return FullReRaise("PanelKit::Command.Action(Get)", [&] { return Command_.Tag(); });
+    return FullReRaise(Source().Get("Action"), [&] { return Command_.Tag(); });
 }
 
-void Command::Action(const std::string& value) {
-    FullReRaise("PanelKit::Command.Action(Let)", [&] { mActions.Route(value); });
+void Command::Action(std::string_view value) {
+    FullReRaise(Source().Let("Action"), [&] { AppendRouted(mActions.Named(), value); });
 }
 
-bool Command::Show() const {
-    return true;
-}
-
-void Command::SetSelectionOption(bool& vblnClicked) {
-    FullReRaise("PanelKit::Command.SetSelectedOption", [&] { mblnClicked = vblnClicked; });
+void Command::SetSelectionOption(bool vblnClicked) {
+    FullReRaise(Source().Method("SetSelectedOption"), [&] { mblnClicked = vblnClicked; });
 }
 
 std::string Command::GetSelectedOption() const {
@@ -116,50 +86,34 @@ std::string Command::GetSelectedOption() const {
 // The "FALSE" actions count only until the button is pushed; the "TRUE" actions went out
 // with ButtonPushed and are never part of the answer.
 std::string Command::GetSelectedAction() const {
-    return FullReRaise("PanelKit::Command.GetSelectedAction", [&] {
-        return JoinActions(mActions.mstrCommonAction,
-                           mblnClicked ? std::string() : mActions.mstrFalseAction);
+    return FullReRaise(Source().Method("GetSelectedAction"), [&] {
+        return Answer(mblnClicked ? std::string_view() : mActions.mstrFalseAction);
     });
 }
 
 void Command::Clear() {
-    FullReRaise("PanelKit::Command.Clear", [&] {
-        Caption(std::string());
+    FullReRaise(Source().Method("Clear"), [&] {
+        Caption(std::string_view());
         mblnClicked = false;
         Command_.Tag({});
         Command_.ToolTipText({});
-        mlngDesiredWidth = kInitialDesiredWidth;
         mActions.Reset();
+        ResetContract();
     });
 }
 
-void Command::SetCaption(const std::string& strNewValue) {
-    Caption(strNewValue);
-}
-
 void Command::SetClicked() {
-    FullReRaise("PanelKit::Command.SetClicked", [&] { mblnClicked = true; });
+    FullReRaise(Source().Method("SetClicked"), [&] { mblnClicked = true; });
 }
 
-void Command::AddOption(std::string& vData) {
-    FullReRaise("PanelKit::Command.AddOption", [&] { mActions.NameOption(vData); });
-}
-
-void Command::AddCaption(std::string& CaptionString) {
-    Caption(CaptionString);
-}
-
-// A command button shows no help.
-void Command::AddHelp(std::string& HelpString) {
-    (void)HelpString;
-}
-
-void Command::AddAction(std::string& vData) {
-    FullReRaise("PanelKit::Command.AddAction", [&] { Action(vData); });
+void Command::AddOption(std::string_view vData) {
+    FullReRaise(Source().Method("AddOption"), [&] {
+        if (mActions.NameOption(vData)) mblnOptionMode = true;
+    });
 }
 
 void Command::UserControl_Initialize() {
-    FullReRaise("PanelKit::Command.UserControl_Initialize", [&] {
+    FullReRaise(Source().Method("UserControl_Initialize"), [&] {
         LayoutGuard guard(mblnLayoutBusy);
         Command_.Caption({});
         Command_.Move(0, 0, UserControl.Width(), UserControl.Height());
@@ -169,7 +123,7 @@ void Command::UserControl_Initialize() {
 }
 
 void Command::Paint() {
-    FullReRaise("PanelKit::Command.Paint", [&] {
+    FullReRaise(Source().Method("Paint"), [&] {
         if (mblnLayoutBusy) return;
         Command_.Move(0, 0, UserControl.Width(), UserControl.Height());
         UserControl.Refresh();
@@ -179,11 +133,11 @@ void Command::Paint() {
 // The button fills the control; the label takes its one-line width again (the tool tip
 // keeps the full caption), wraps when that leaves too little room, and is centred on it.
 void Command::UserControl_Resize() {
-    FullReRaise("PanelKit::Command.UserControl_Resize", [&] {
+    FullReRaise(Source().Method("UserControl_Resize"), [&] {
         if (mblnLayoutBusy) return;
         LayoutGuard guard(mblnLayoutBusy);
         Command_.Move(0, 0, UserControl.Width(), UserControl.Height());
-        SizeCaptionLabel(wlCaption.ToolTipText());
+        SizeToText(wlCaption, wlCaption.ToolTipText());
         if (UserControl.Width() - kLabelMargin < wlCaption.Width()) {
             wlCaption.Width(UserControl.Width() - kLabelMargin);
             wlCaption.Reflow();
@@ -193,20 +147,13 @@ void Command::UserControl_Resize() {
     });
 }
 
-// The sizing switch cycle: with it on, the label takes the one-line width of its text.
-void Command::SizeCaptionLabel(const std::string& text) {
-    wlCaption.AutoSize(true);
-    wlCaption.Caption(text);
-    wlCaption.AutoSize(false);
-}
-
 // Pushing: the button is clicked for good and its "TRUE" actions go out. The list itself
 // travels by reference, as published, so a handler's change to the text stays.
 void Command::UserControl_Click() {
-    FullReRaise("PanelKit::Command.UserControl_Click", [&] {
+    FullReRaise(Source().Method("UserControl_Click"), [&] {
         mblnClicked = true;
         Variant strAction(mActions.mstrTrueAction);
-        RaiseEvent(kButtonPushed, Args(&strAction, 1));
+        RaiseEvent(Events::ButtonPushed, Args(&strAction, 1));
         mActions.mstrTrueAction = strAction.AsString();
     });
 }
@@ -254,8 +201,7 @@ void Command::UserControl_WriteProperties(host::PropertyBag& bag) {
     bag.WriteProperty("Width", UserControl.Width(), kDesignWidth);
     bag.WriteProperty("Caption", Command_.Caption(), std::string());
     bag.WriteProperty("Action", Action(), std::string());
-    bag.WriteProperty("BackColor", static_cast<int32_t>(BackColor()));
-    bag.WriteProperty("ForeColor", static_cast<int32_t>(ForeColor()));
+    WriteColours(bag);
 }
 
 // Colours are written but not read back; a persisted action joins the common actions.

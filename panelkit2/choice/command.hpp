@@ -7,43 +7,35 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "panelkit2/choice/two_state_actions.hpp"
-#include "panelkit2/controls/control_base.hpp"
+#include "panelkit2/controls/option_control.hpp"
 #include "panelkit2/toolkit/command_button.hpp"
 #include "panelkit2/toolkit/wrap_label.hpp"
 
 namespace panelkit2 {
 
-class Command : public ControlBase {
+class Command : public OptionControl {
   public:
+    enum class Events : int32_t { ButtonPushed = 1 };
+
     Command();
 
     const InterfaceTable& Interface() const override;
     static const InterfaceTable& ClassInterface();
 
-    int16_t CtlID() const;
-    host::OleColor ForeColor() const;
-    void ForeColor(host::OleColor value);
-    host::OleColor BackColor() const;
-    void BackColor(host::OleColor value);
     std::string Caption() const;
-    void Caption(const std::string& value);
-    int32_t DesiredWidth() const;
+    void Caption(std::string_view value);
     std::string Action() const;
-    void Action(const std::string& value);
-    bool Show() const;
+    void Action(std::string_view value);
 
-    void SetSelectionOption(bool& vblnClicked);
+    void SetSelectionOption(bool vblnClicked);
     std::string GetSelectedOption() const;
-    std::string GetSelectedAction() const;
-    void Clear();
-    void SetCaption(const std::string& strNewValue);
+    std::string GetSelectedAction() const override;
+    void Clear() override;
     void SetClicked();
-    void AddOption(std::string& vData);
-    void AddCaption(std::string& CaptionString);
-    void AddHelp(std::string& HelpString);
-    void AddAction(std::string& vData);
+    void AddOption(std::string_view vData);
     void Paint();
     void UserControl_Resize();
 
@@ -54,11 +46,12 @@ class Command : public ControlBase {
   protected:
     void UserControl_WriteProperties(host::PropertyBag& bag) override;
     void UserControl_ReadProperties(host::PropertyBag& bag) override;
+    void ApplyCaption(std::string_view text) override { Caption(text); }
+    void RouteAction(std::string_view text) override { Action(text); }
 
   private:
     void UserControl_Initialize();
     void UserControl_Click();
-    void SizeCaptionLabel(const std::string& text);
     void DrawPressed(bool pressed);
     bool OutsideButton(float x, float y) const;
     void wlCaption_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
@@ -70,9 +63,7 @@ class Command : public ControlBase {
     host::CommandButton Command_;
     host::WrapLabel wlCaption;
 
-    bool mblnLayoutBusy = false;
     bool mblnClicked = false;
-    int32_t mlngDesiredWidth = 800;
     bool mblnPressedLook = false;
     // Routing by the option named last; unlike Check, a caption does not leave common mode.
     TwoStateActions mActions;

@@ -1,8 +1,7 @@
 #pragma once
 
-// The actions of a control whose two states are named by the option texts "TRUE" and
-// "FALSE" (a check box, a push button). Actions attached before a state was named are
-// common to both; afterwards each goes to the state named last.
+// The action lists of the two states of a check box or a push button, named by the option
+// texts "TRUE" and "FALSE" (in any case). Actions go to the state named last.
 
 #include <string>
 #include <string_view>
@@ -10,20 +9,18 @@
 namespace panelkit2 {
 
 struct TwoStateActions {
-    std::string mstrCommonAction;
-    bool mblnOptionMode = false;
     bool mblnTrueOption = false;
     std::string mstrTrueAction;
     std::string mstrFalseAction;
 
-    // "TRUE" or "FALSE" (in any case) names the state that later actions belong to; any
-    // other text is ignored.
-    void NameOption(std::string_view text);
-    // Appends an action to the common list or to the list of the state named last.
-    void Route(std::string_view text);
-    // Common actions, then those of the given state.
-    std::string Selected(bool trueState) const;
-    void Reset();
+    // Names the state later actions belong to; false for any other text, which is ignored.
+    bool NameOption(std::string_view text);
+    // The list of the state named last.
+    std::string& Named() { return mblnTrueOption ? mstrTrueAction : mstrFalseAction; }
+    const std::string& Of(bool trueState) const {
+        return trueState ? mstrTrueAction : mstrFalseAction;
+    }
+    void Reset() { *this = TwoStateActions{}; }
 };
 
 }  // namespace panelkit2

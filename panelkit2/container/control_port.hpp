@@ -25,11 +25,11 @@
 #include "panelkit2/container/template_array.hpp"
 #include "panelkit2/controls/control_base.hpp"
 #include "panelkit2/controls/control_id.hpp"
+#include "panelkit2/help/help.hpp"
 #include "panelkit2/toolkit/collection.hpp"
 #include "panelkit2/toolkit/frame.hpp"
 #include "panelkit2/toolkit/msg_hook.hpp"
 #include "panelkit2/toolkit/vscroll_bar.hpp"
-#include "panelkit2/help/help.hpp"
 
 namespace panelkit2 {
 
@@ -38,13 +38,7 @@ class ControlPort : public ControlBase {
     using CollectionRef = std::shared_ptr<host::Collection>;
 
     // Events of the published event interface, numbered in interface order.
-    enum Event : int32_t {
-        CommandButtonPushedEvent = 1,
-        ClickEvent = 2,
-        MouseDownEvent = 3,
-        MouseMoveEvent = 4,
-        MouseUpEvent = 5,
-    };
+    enum class Events : int32_t { CommandButtonPushed = 1, Click, MouseDown, MouseMove, MouseUp };
 
     ControlPort();
     ~ControlPort() override;
@@ -61,14 +55,14 @@ class ControlPort : public ControlBase {
     void AddControlIdx(int16_t idx, const Variant& blnSet = Variant(true));
     ObjectRef GetControl(int16_t idx);
     void NewCanvas();
-    CollectionRef CommandControls();
+    CollectionRef CommandControls() const;
     // The controls added for layout, for a host's for-each.
     CollectionRef NewEnum();
-    CollectionRef mcolCtl();
+    CollectionRef mcolCtl() const;
     void mcolCtl(CollectionRef value);
-    CollectionRef mcolCtlVisible();
+    CollectionRef mcolCtlVisible() const;
     void mcolCtlVisible(CollectionRef value);
-    CollectionRef mcolCtlCommand();
+    CollectionRef mcolCtlCommand() const;
     void mcolCtlCommand(CollectionRef value);
     // A C++ host may supply the controls of a kind itself: its own implementation, or one
     // the library does not offer yet. Affects elements loaded from now on.
@@ -84,7 +78,7 @@ class ControlPort : public ControlBase {
     int32_t Bottom() const;
 
     // Actions and visibility.
-    void SetAction(const std::string& newAction);
+    void SetAction(std::string_view newAction);
     std::string GetSelectedActions();
     void ShowControls();
     void HideControls();
@@ -128,9 +122,9 @@ class ControlPort : public ControlBase {
     void BuildTemplateArrays();
 
     // Registry (control_port_registry.cpp).
-    host::Collection& Ctl();
-    host::Collection& CtlVisible();
-    host::Collection& CtlCommand();
+    host::Collection& Ctl() const;
+    host::Collection& CtlVisible() const;
+    host::Collection& CtlCommand() const;
     TemplateArray& TemplateArrayOf(int16_t kind);
     void RegisterForLayout(const ObjectRef& ctl);
     void ClearAndHideAll();
@@ -163,7 +157,7 @@ class ControlPort : public ControlBase {
     void GTMsgHook1_Message(host::Hwnd hwnd, int32_t message, int32_t wParam);
 
     // Surface input (control_port_input.cpp).
-    void RaiseMouse(Event event, int16_t button, int16_t shift, float x, float y);
+    void RaiseMouse(Events event, int16_t button, int16_t shift, float x, float y);
     bool Contains(float x, float y) const;
 
     // Constituents.
@@ -176,9 +170,9 @@ class ControlPort : public ControlBase {
     std::unique_ptr<Help> mobjHelp;
 
     // Registry.
-    CollectionRef mcolCtl_;
-    CollectionRef mcolCtlVisible_;
-    CollectionRef mcolCtlCommand_;
+    mutable CollectionRef mcolCtl_;
+    mutable CollectionRef mcolCtlVisible_;
+    mutable CollectionRef mcolCtlCommand_;
     std::array<int16_t, kControlIDCount> mintCreated{};
     std::array<int16_t, kControlIDCount> mintAdded{};
 

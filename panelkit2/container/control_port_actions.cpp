@@ -3,6 +3,8 @@
 // popups that sliders ask for, and keeps popups out of the way when the window moves or
 // the application is deactivated.
 
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/container/child_members.hpp"
 #include "panelkit2/container/control_port.hpp"
 #include "panelkit2/container/layout_numbers.hpp"
@@ -10,12 +12,10 @@
 #include "panelkit2/controls/action_list.hpp"
 #include "panelkit2/toolkit/host.hpp"
 #include "panelkit2/toolkit/window_system.hpp"
-#include "panelkit2/automation/mod_error.hpp"
-#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2 {
 
-void ControlPort::SetAction(const std::string& newAction) {
+void ControlPort::SetAction(std::string_view newAction) {
     AppendAction(mstrPortActions, newAction);
 }
 
@@ -76,7 +76,7 @@ void ControlPort::OnChildEvent(Dispatchable& child, const EventDef& event, Args 
 // The action travels by reference: what the host writes into it reaches the child.
 void ControlPort::RelayButtonPushed(Args args) {
     if (args.empty()) RaiseStandard(err::WrongArgumentCount);
-    RaiseEvent(CommandButtonPushedEvent, args.first(1));
+    RaiseEvent(Events::CommandButtonPushed, args.first(1));
 }
 
 // Shows the child's help text at the point (X, Y) of the child, in screen twips. The

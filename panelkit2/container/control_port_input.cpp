@@ -11,7 +11,7 @@ bool ControlPort::Contains(float x, float y) const {
     return x >= 0 && y >= 0 && x < W() && y < H();
 }
 
-void ControlPort::RaiseMouse(Event event, int16_t button, int16_t shift, float x, float y) {
+void ControlPort::RaiseMouse(Events event, int16_t button, int16_t shift, float x, float y) {
     std::array<Variant, 4> args{button, shift, x, y};
     RaiseEvent(event, args);
 }
@@ -19,12 +19,12 @@ void ControlPort::RaiseMouse(Event event, int16_t button, int16_t shift, float x
 void ControlPort::UserMouseDown(int16_t button, int16_t shift, float x, float y) {
     if (!UserControl.AcceptsInput()) return;
     mintPressed = static_cast<int16_t>(mintPressed | button);
-    RaiseMouse(MouseDownEvent, button, shift, x, y);
+    RaiseMouse(Events::MouseDown, button, shift, x, y);
 }
 
 void ControlPort::UserMouseMove(int16_t button, int16_t shift, float x, float y) {
     if (!UserControl.AcceptsInput()) return;
-    RaiseMouse(MouseMoveEvent, button, shift, x, y);
+    RaiseMouse(Events::MouseMove, button, shift, x, y);
 }
 
 // The surface keeps the mouse from press to release, so the release is reported wherever it
@@ -33,8 +33,8 @@ void ControlPort::UserMouseUp(int16_t button, int16_t shift, float x, float y) {
     if (!UserControl.AcceptsInput()) return;
     const bool clicked = (mintPressed & button & LeftButton) != 0 && Contains(x, y);
     mintPressed = static_cast<int16_t>(mintPressed & ~button);
-    RaiseMouse(MouseUpEvent, button, shift, x, y);
-    if (clicked) RaiseEvent(ClickEvent, {});
+    RaiseMouse(Events::MouseUp, button, shift, x, y);
+    if (clicked) RaiseEvent(Events::Click, {});
 }
 
 void ControlPort::UserClick() {

@@ -1,12 +1,12 @@
 // ControlPort: handing out controls from the control arrays, registering them for layout,
 // and forgetting a page.
 
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/container/child_members.hpp"
 #include "panelkit2/container/control_port.hpp"
 #include "panelkit2/container/layout_numbers.hpp"
 #include "panelkit2/container/member_cache.hpp"
-#include "panelkit2/automation/mod_error.hpp"
-#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2 {
 
@@ -29,15 +29,15 @@ host::Collection& CreatedOnFirstUse(ControlPort::CollectionRef& collection) {
 
 }  // namespace
 
-host::Collection& ControlPort::Ctl() {
+host::Collection& ControlPort::Ctl() const {
     return CreatedOnFirstUse(mcolCtl_);
 }
 
-host::Collection& ControlPort::CtlVisible() {
+host::Collection& ControlPort::CtlVisible() const {
     return CreatedOnFirstUse(mcolCtlVisible_);
 }
 
-host::Collection& ControlPort::CtlCommand() {
+host::Collection& ControlPort::CtlCommand() const {
     return CreatedOnFirstUse(mcolCtlCommand_);
 }
 
@@ -107,7 +107,7 @@ ObjectRef ControlPort::GetControl(int16_t idx) {
     return FullReRaise("PanelKit::ControlPort.GetControl", [&] { return child::At(Ctl(), idx); });
 }
 
-ControlPort::CollectionRef ControlPort::CommandControls() {
+ControlPort::CollectionRef ControlPort::CommandControls() const {
     CtlCommand();
     return mcolCtlCommand_;
 }
@@ -117,7 +117,7 @@ ControlPort::CollectionRef ControlPort::NewEnum() {
     return mcolCtlVisible_;
 }
 
-ControlPort::CollectionRef ControlPort::mcolCtl() {
+ControlPort::CollectionRef ControlPort::mcolCtl() const {
     Ctl();
     return mcolCtl_;
 }
@@ -126,7 +126,7 @@ void ControlPort::mcolCtl(CollectionRef value) {
     mcolCtl_ = std::move(value);
 }
 
-ControlPort::CollectionRef ControlPort::mcolCtlVisible() {
+ControlPort::CollectionRef ControlPort::mcolCtlVisible() const {
     CtlVisible();
     return mcolCtlVisible_;
 }
@@ -135,7 +135,7 @@ void ControlPort::mcolCtlVisible(CollectionRef value) {
     mcolCtlVisible_ = std::move(value);
 }
 
-ControlPort::CollectionRef ControlPort::mcolCtlCommand() {
+ControlPort::CollectionRef ControlPort::mcolCtlCommand() const {
     CtlCommand();
     return mcolCtlCommand_;
 }

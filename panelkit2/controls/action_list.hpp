@@ -15,10 +15,12 @@ inline void AppendAction(std::string& list, std::string_view entry) {
 }
 
 // Common actions first, then "," only when both parts are non-empty, then the selected part.
-inline std::string JoinActions(const std::string& common, const std::string& selected) {
-    if (common.empty()) return selected;
-    if (selected.empty()) return common;
-    return common + "," + selected;
+inline std::string JoinActions(std::string_view common, std::string_view selected) {
+    if (common.empty()) return std::string(selected);
+    if (selected.empty()) return std::string(common);
+    std::string joined;
+    joined.reserve(common.size() + 1 + selected.size());
+    return joined.append(common).append(",").append(selected);
 }
 
 }  // namespace panelkit2

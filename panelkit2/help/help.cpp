@@ -44,17 +44,17 @@ std::string Help::Caption() const {
     return mfrmHelp->CaptionLabel().Caption();
 }
 
-void Help::Caption(const std::string& value) {
-    mfrmHelp->CaptionLabel().Caption(value);
+void Help::Caption(std::string_view value) {
+    mfrmHelp->CaptionLabel().Caption(std::string(value));
 }
 
 // The window is made top-most while still hidden, then sized around the label and hung
 // below the anchor with its top edge at Y.
-void Help::PopUpBalloon(std::string& strText, int32_t& X, int32_t& Y) {
+void Help::PopUpBalloon(std::string_view strText, int32_t X, int32_t Y) {
     host::win::SetWindowPos(mfrmHelp->WindowHandle(), true, 0, 0, kPreparedSize, kPreparedSize,
                             host::win::HideWindow | host::win::NoActivate);
     host::Label& label = mfrmHelp->CaptionLabel();
-    label.Caption(strText);
+    label.Caption(std::string(strText));
     const float h = label.Height() + kExtraHeight;
     const float w = label.Width() + kExtraWidth;
     mfrmHelp->Move(static_cast<float>(X - double{w} / 2), static_cast<float>(Y), w, h);
@@ -76,7 +76,7 @@ void Help::DisableTimer() {
     mfrmHelp->HideTimer().Enabled(false);
 }
 
-void Help::SetTimer(int16_t& interval) {
+void Help::SetTimer(int16_t interval) {
     mfrmHelp->HideTimer().Interval(interval);
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "panelkit2/automation/dispatch.hpp"
 #include "panelkit2/help/frm_help.hpp"
@@ -27,16 +28,16 @@ class Help : public Dispatchable {
     bool Visible() const;
     void Visible(bool value);
     std::string Caption() const;
-    void Caption(const std::string& value);
+    void Caption(std::string_view value);
 
     // Shows strText in the popup, centred horizontally on X with its top edge at Y (screen
     // twips), and starts the timer that hides it.
-    void PopUpBalloon(std::string& strText, int32_t& X, int32_t& Y);
+    void PopUpBalloon(std::string_view strText, int32_t X, int32_t Y);
     void HideBalloon();
     void EnableTimer();
     void DisableTimer();
     // Milliseconds; outside 0..65535 error 380 (0 stops the timer).
-    void SetTimer(int16_t& interval);
+    void SetTimer(int16_t interval);
 
     frmHelp& PopupForm() { return *mfrmHelp; }
 

@@ -211,9 +211,25 @@ TEST_F(CommandTest, PersistenceKeepsExtentAndColoursAndReadsActionsIntoTheCommon
     EXPECT_EQ(loaded.GetSelectedAction(), "persisted");
 }
 
+// A button reused on the next page asks for the width of its own caption, not for the
+// width a longer caption of an earlier page left it with.
+TEST_F(CommandTest, DesiredWidthFollowsItsOwnCaptionWhenReused) {
+    command.Caption("A caption far longer than any button of the next page");
+    const int32_t wide = command.DesiredWidth();
+    EXPECT_GT(wide, 3000);
+    command.Clear();
+    command.Caption("Back");
+    EXPECT_EQ(command.DesiredWidth(), 800);
+    command.Caption("A rather longer caption");
+    EXPECT_EQ(command.DesiredWidth(),
+              static_cast<int32_t>(LabelWidthFor("A rather longer caption") + 300));
+}
+
 TEST_F(CommandTest, FailuresCarryTheirSourcesAndLeaveTheControlUsable) {
-    command.Surface().Width(3e38f);
+    // A caption measured wider than a Long holds cannot become the desired width.
+    host::Host::Current().SetTwipsPerPixel(1e9f, 15);
     const AutomationError caption = Caught([&] { command.Caption("Next"); });
+    host::Host::Current().SetTwipsPerPixel(15, 15);
     EXPECT_EQ(caption.Number(), err::Overflow);
     EXPECT_EQ(caption.Source(), "PanelKit::Command.Caption(Let)");
     command.Surface().Width(800);
