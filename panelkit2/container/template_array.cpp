@@ -34,6 +34,11 @@ TemplateArray::TemplateArray(const ControlTemplate& design, host::Widget& parent
     };
 }
 
+// Elements go newest first, the reverse of their arrival under the parent widget.
+TemplateArray::~TemplateArray() {
+    while (!mcolElements.empty()) mcolElements.pop_back();
+}
+
 bool TemplateArray::Exists(int32_t index) const noexcept {
     if (index == 0) return true;
     return index > 0 && static_cast<size_t>(index) < mcolElements.size() &&

@@ -25,6 +25,9 @@ class TemplateArray {
 
     TemplateArray(const ControlTemplate& design, host::Widget& parent,
                   std::shared_ptr<EventSink> sink);
+    ~TemplateArray();
+    TemplateArray(TemplateArray&&) = default;
+    TemplateArray& operator=(TemplateArray&&) = default;
 
     // By default the class registered under the template's program identifier.
     void UseCreator(Creator creator) { mCreator = std::move(creator); }

@@ -1,5 +1,7 @@
 #include "panelkit2/toolkit/widget.hpp"
 
+#include "panelkit2/automation/automation_error.hpp"
+
 #include <algorithm>
 
 #include "panelkit2/toolkit/host.hpp"
@@ -72,14 +74,17 @@ void Widget::Adopt(Widget* child) {
     mcolChildren.push_back(child);
 }
 
+// Children mostly go in the reverse order of their arrival (members, arrays torn down from
+// the back), so the search starts at the back: a page of n children tears down in O(n).
 void Widget::Release(Widget* child) {
-    std::erase(mcolChildren, child);
+    const auto found = std::find(mcolChildren.rbegin(), mcolChildren.rend(), child);
+    if (found != mcolChildren.rend()) mcolChildren.erase(std::next(found).base());
 }
 
 void Widget::SetGeometry(float left, float top, float width, float height) {
-    // Negative sizes are clamped, as a window cannot be smaller than nothing.
-    width = std::max(width, 0.0f);
-    height = std::max(height, 0.0f);
+    // A window cannot be smaller than nothing: a negative (or not-a-number) size is an
+    // invalid property value, and the widget keeps its geometry.
+    if (!(width >= 0) || !(height >= 0)) RaiseStandard(err::InvalidPropertyValue);
     const bool sized = width != msngWidth || height != msngHeight;
     const bool moved = left != msngLeft || top != msngTop;
     if (!sized && !moved) return;

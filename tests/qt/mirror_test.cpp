@@ -328,6 +328,25 @@ TEST_F(MirrorTest, QWidgetsComeAndGoWithTheModelsWidgets) {
     EXPECT_EQ(Shown(inner), nullptr);
 }
 
+// A widget changed and destroyed before the changes are shown: its queued change is passed
+// over, and the widgets changed around it are still shown.
+TEST_F(MirrorTest, AChangedWidgetDestroyedBeforeTheFlushIsPassedOver) {
+    host::Form form("Page");
+    form.Show();
+    auto doomed = std::make_unique<host::CheckBox>(&form, "doomed");
+    host::CheckBox kept(&form, "kept");
+    TheView().Sync();
+    doomed->Move(Tx(4), Ty(4), Tx(17), Ty(17));
+    kept.Move(Tx(4), Ty(30), Tx(17), Ty(17));
+    doomed.reset();
+    // A new widget may take the destroyed one's place in memory.
+    host::CheckBox successor(&form, "successor");
+    successor.Move(Tx(4), Ty(60), Tx(17), Ty(17));
+    TheView().Sync();
+    EXPECT_EQ(Shown(kept)->geometry(), QRect(4, 30, 17, 17));
+    EXPECT_EQ(Shown(successor)->geometry(), QRect(4, 60, 17, 17));
+}
+
 TEST_F(MirrorTest, AttachedSurfacesAreTitledWindows) {
     host::UserControl window("Main");
     window.Move(0, 0, Tx(320), Ty(240));

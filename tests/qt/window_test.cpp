@@ -95,6 +95,9 @@ TEST_F(WindowTest, APageOfChecksIsDrawn) {
     TheView().Sync();
     QWidget* window = Shown(form);
     EXPECT_TRUE(window->updatesEnabled());
+    // Every widget inside paints its own changes again afterwards.
+    for (const QWidget* inside : window->findChildren<QWidget*>())
+        EXPECT_TRUE(inside->updatesEnabled()) << inside->metaObject()->className();
     const QImage image = window->grab().toImage();
     std::set<QRgb> colours;
     for (int py = 0; py < image.height(); ++py)
