@@ -7,7 +7,9 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "panelkit2/toolkit/text_metrics.hpp"
@@ -24,8 +26,17 @@ class QtTextMetrics : public host::TextMetrics {
     static constexpr size_t kRemembered = 8192;
 
   private:
+    // Looked up by string_view: a page measures each caption afresh, and a key built for
+    // every lookup would cost an allocation each.
+    struct TextHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const noexcept {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+
     QFontMetrics mMetrics;
-    mutable std::unordered_map<std::string, int32_t> mcolWidths;
+    mutable std::unordered_map<std::string, int32_t, TextHash, std::equal_to<>> mcolWidths;
 };
 
 }  // namespace panelkit2::qt

@@ -146,8 +146,14 @@ void View::OnDestroyed(host::Widget& widget) {
     const auto found = mEntries.find(&widget);
     if (found == mEntries.end()) return;
     DropSubtree(widget);
-    widget.Changed.Disconnect(found->second.connection);
-    mEntries.erase(found);
+    Entry& entry = found->second;
+    widget.Changed.Disconnect(entry.connection);
+    entry.widget = nullptr;
+    // The queue of changes points at the entry: it stays until the queue has passed it.
+    if (entry.queued)
+        mRetiredEntries.push_back(mEntries.extract(found));
+    else
+        mEntries.erase(found);
     mAttached.erase(&widget);
     mTabOrderDirty.erase(&widget);
 }
@@ -160,7 +166,7 @@ void View::OnChanged(Entry& entry, host::WidgetProperty property) {
         entry.dirty |= Mirror::Bit(property);
         if (!entry.queued) {
             entry.queued = true;
-            mDirtyQueue.push_back(&widget);
+            mDirtyQueue.push_back(&entry);
         }
         if (property == P::TabOrder && widget.Parent()) mTabOrderDirty.insert(widget.Parent());
     }
@@ -218,9 +224,34 @@ std::vector<QPointer<QWidget>> View::HoldUpdates() {
     return held;
 }
 
+namespace {
+// Lets a held window's widgets update again without each asking for its own repaint, as
+// setUpdatesEnabled(true) does: Qt measures each widget queued for painting against all
+// its siblings, so a window of a thousand rows would cost a million checks. The window's
+// own repaint covers them all. Widgets held on their own stay held, as Qt's walk leaves
+// them.
+void ReleaseDescendants(QWidget& widget) {
+    for (QObject* object : widget.children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (!child || child->isWindow() || child->testAttribute(Qt::WA_ForceUpdatesDisabled))
+            continue;
+        if (!child->testAttribute(Qt::WA_UpdatesDisabled)) continue;
+        child->setAttribute(Qt::WA_UpdatesDisabled, false);
+        ReleaseDescendants(*child);
+    }
+}
+}  // namespace
+
 void View::ReleaseUpdates(const std::vector<QPointer<QWidget>>& held) {
-    for (const QPointer<QWidget>& window : held)
-        if (window) window->setUpdatesEnabled(true);
+    if (held.empty()) return;
+    // Widgets shown while held have queued a repaint of their own for later; delivered
+    // now, while held, those requests cost nothing.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+    for (const QPointer<QWidget>& window : held) {
+        if (!window) continue;
+        ReleaseDescendants(*window);
+        window->setUpdatesEnabled(true);
+    }
 }
 
 void View::ResolveQueued() {
@@ -230,15 +261,13 @@ void View::ResolveQueued() {
 }
 
 void View::ApplyQueued() {
-    const std::vector<host::Widget*> queue = std::exchange(mDirtyQueue, {});
-    for (host::Widget* widget : queue) {
-        const auto found = mEntries.find(widget);
-        if (found == mEntries.end()) continue;
-        Entry& entry = found->second;
-        entry.queued = false;
-        const uint32_t mask = std::exchange(entry.dirty, 0);
-        if (entry.mirror && mask) entry.mirror->Apply(mask);
+    const std::vector<Entry*> queue = std::exchange(mDirtyQueue, {});
+    for (Entry* entry : queue) {
+        entry->queued = false;
+        const uint32_t mask = std::exchange(entry->dirty, 0);
+        if (entry->widget && entry->mirror && mask) entry->mirror->Apply(mask);
     }
+    std::erase_if(mRetiredEntries, [](const auto& node) { return !node.mapped().queued; });
 }
 
 // Tab moves between the widgets of one parent in the order of their TabIndex.

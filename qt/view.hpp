@@ -93,7 +93,10 @@ class View : public QObject, private MirrorContext {
     // Widgets to give QWidgets (new ones, and those that moved to another parent: the
     // whole subtree then), in the order they were announced.
     std::vector<host::Widget*> mResolveQueue;
-    std::vector<host::Widget*> mDirtyQueue;
+    // Entries with changes to show, in the order of their first change; the entries of
+    // widgets destroyed meanwhile wait in mRetiredEntries until the queue has passed.
+    std::vector<Entry*> mDirtyQueue;
+    std::vector<decltype(mEntries)::node_type> mRetiredEntries;
     std::unordered_set<const host::Widget*> mTabOrderDirty;
     // The QWidgets shown as windows.
     std::vector<QPointer<QWidget>> mWindows;

@@ -9,10 +9,10 @@
 #include <set>
 
 #include "panelkit2/choice/check.hpp"
+#include "panelkit2/help/help.hpp"
 #include "panelkit2/toolkit/check_box.hpp"
 #include "panelkit2/toolkit/form.hpp"
 #include "panelkit2/toolkit/message_box.hpp"
-#include "panelkit2/help/help.hpp"
 #include "tests/qt/view_fixture.hpp"
 
 namespace panelkit2::qt {
