@@ -1,4 +1,5 @@
-// One member call made directly, late-bound by name and late-bound by dispatch identifier.
+// One member call made directly (plain and virtual), late-bound by name and late-bound by
+// dispatch identifier.
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +14,17 @@ void DirectCall(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(check.CtlID());
 }
 BENCHMARK(DirectCall);
+
+// The reference a late-bound call is measured against: a virtual member through the base.
+void DirectVirtualCall(benchmark::State& state) {
+    panelkit2::Check check;
+    panelkit2::OptionControl* control = &check;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(control);
+        benchmark::DoNotOptimize(control->Show());
+    }
+}
+BENCHMARK(DirectVirtualCall);
 
 void LateBoundByName(benchmark::State& state) {
     panelkit2::Check check;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <stdexcept>
 
 #include "panelkit2/automation/automation_error.hpp"
@@ -15,24 +16,42 @@ constexpr char FoldAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
 }
 
-// FNV-1a over the case-folded name: member names are ASCII.
+// A hash of the name with ASCII letters folded to lower case, eight bytes at a time. Setting
+// bit 0x20 of every byte folds letters and keeps apart the other characters of identifiers
+// (digits and "_"); names that differ elsewhere are told apart by the comparison.
 uint64_t FoldedNameHash(std::string_view name) {
-    uint64_t hash = 1469598103934665603ull;
-    for (char c : name) {
-        hash ^= static_cast<unsigned char>(FoldAscii(c));
-        hash *= 1099511628211ull;
+    constexpr uint64_t kFold = 0x2020202020202020ull;
+    constexpr uint64_t kMix = 0xFF51AFD7ED558CCDull;
+    uint64_t hash = name.size() * 0x9E3779B97F4A7C15ull;
+    size_t i = 0;
+    for (; i + 8 <= name.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, name.data() + i, 8);
+        hash = (hash ^ (word | kFold)) * kMix;
+        hash ^= hash >> 29;
+    }
+    if (i < name.size()) {
+        uint64_t word = 0;
+        for (size_t k = 0; i + k < name.size(); ++k)
+            word |= uint64_t{static_cast<unsigned char>(name[i + k])} << (8 * k);
+        hash = (hash ^ (word | kFold)) * kMix;
+        hash ^= hash >> 29;
     }
     return hash;
 }
 
+// Mostly the caller spells the name as the table does: the plain comparison decides then.
 bool SameNameFolded(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return FoldAscii(x) == FoldAscii(y);
-           });
+    if (a.size() != b.size()) return false;
+    if (a == b) return true;
+    return std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
 }
 
+// Fibonacci hashing: slots are picked by the high bits of key * 2^64/phi, which spread the
+// identifiers of one class (that differ in their low bits only) over the table.
 uint64_t DispIdKey(DispId id) {
-    return static_cast<uint32_t>(id) * 0x9E3779B97F4A7C15ull;
+    return static_cast<uint32_t>(id);
 }
 
 }  // namespace
@@ -71,7 +90,8 @@ InterfaceTable::InterfaceTable(std::string_view progId, std::initializer_list<Me
     : InterfaceTable(progId, Flatten(members), std::move(events)) {}
 
 void InterfaceTable::IndexMembers() {
-    const size_t capacity = std::bit_ceil(std::max<size_t>(4, mcolMembers.size() * 2));
+    // Mostly empty tables keep probe runs short.
+    const size_t capacity = std::bit_ceil(std::max<size_t>(8, mcolMembers.size() * 4));
     mcolByName.resize(capacity);
     mcolById.resize(capacity);
     for (size_t i = 0; i < mcolMembers.size(); ++i) {
@@ -98,14 +118,12 @@ InterfaceTable::Slot& InterfaceTable::Index(uint64_t key, std::vector<Slot>& slo
                                             std::string_view what) {
     const size_t mask = slots.size() - 1;
     const bool isLet = mcolMembers[member].kind == MemberKind::Let;
-    for (size_t i = key & mask;; i = (i + 1) & mask) {
+    for (size_t i = SlotOf(key, mask);; i = (i + 1) & mask) {
         Slot& slot = slots[i];
-        if (!slot.used) {
-            slot.used = true;
+        if (!slot.Used())
             slot.key = key;
-        } else if (slot.key != key) {
+        else if (slot.key != key)
             continue;
-        }
         int32_t& place = isLet ? slot.let : slot.getOrMethod;
         if (place >= 0) RefuseTable(mstrProgId, what, mcolMembers[member].name);
         place = static_cast<int32_t>(member);
@@ -113,28 +131,16 @@ InterfaceTable::Slot& InterfaceTable::Index(uint64_t key, std::vector<Slot>& slo
     }
 }
 
-const InterfaceTable::Slot* InterfaceTable::Probe(uint64_t key,
-                                                  const std::vector<Slot>& slots) const noexcept {
-    const size_t mask = slots.size() - 1;
-    for (size_t i = key & mask; slots[i].used; i = (i + 1) & mask)
-        if (slots[i].key == key) return &slots[i];
-    return nullptr;
-}
-
-const MemberDef* InterfaceTable::Pick(const Slot* slot, CallKind kind) const noexcept {
-    if (!slot) return nullptr;
-    const int32_t index = kind == CallKind::Let ? slot->let : slot->getOrMethod;
-    return index < 0 ? nullptr : &mcolMembers[static_cast<size_t>(index)];
-}
-
 const MemberDef* InterfaceTable::Find(std::string_view name, CallKind kind) const noexcept {
-    const MemberDef* member = Pick(Probe(FoldedNameHash(name), mcolByName), kind);
-    return member && SameNameFolded(member->name, name) ? member : nullptr;
-}
-
-const MemberDef* InterfaceTable::Find(DispId dispId, CallKind kind) const noexcept {
-    const MemberDef* member = Pick(Probe(DispIdKey(dispId), mcolById), kind);
-    return member && member->dispId == dispId ? member : nullptr;
+    const uint64_t key = FoldedNameHash(name);
+    const size_t mask = mcolByName.size() - 1;
+    for (size_t i = SlotOf(key, mask);; i = (i + 1) & mask) {
+        const Slot& slot = mcolByName[i];
+        if (!slot.Used()) return nullptr;
+        if (slot.key != key) continue;
+        const MemberDef* member = Pick(slot, kind);
+        return member && SameNameFolded(member->name, name) ? member : nullptr;
+    }
 }
 
 bool InterfaceTable::Knows(std::string_view name) const noexcept {
@@ -163,7 +169,7 @@ void Dispatchable::Unadvise(const EventSink* sink) {
 }
 
 void Dispatchable::RaiseEvent(int32_t id, Args args) {
-    const auto& events = Interface().Events();
+    const auto& events = Table().Events();
     if (id < 1 || static_cast<size_t>(id) > events.size() || mcolSinks.empty()) return;
     const EventDef& event = events[static_cast<size_t>(id) - 1];
     // Copy: a sink may advise or unadvise while the event is delivered.
@@ -188,15 +194,15 @@ namespace {
 // Resolution order: the object's own members, then its extender's.
 template <class Key>
 Variant Resolve(Dispatchable& object, Key key, CallKind kind, Args args) {
-    if (const MemberDef* own = object.Interface().Find(key, kind))
+    if (const MemberDef* own = object.Table().Find(key, kind))
         return CallMember(object, *own, args);
     if (Dispatchable* extender = object.Extender()) {
-        if (const MemberDef* ext = extender->Interface().Find(key, kind))
+        if (const MemberDef* ext = extender->Table().Find(key, kind))
             return CallMember(*extender, *ext, args);
-        if (extender->Interface().Knows(key)) RaiseWrongArguments();
+        if (extender->Table().Knows(key)) RaiseWrongArguments();
     }
     // A property that exists but cannot be assigned (or read) is an invalid assignment.
-    if (object.Interface().Knows(key)) RaiseWrongArguments();
+    if (object.Table().Knows(key)) RaiseWrongArguments();
     RaiseStandard(err::NotSupported);
 }
 
@@ -225,13 +231,6 @@ void WriteBackByRef(const MemberDef& member, Args args, std::span<const Variant,
 }
 
 }  // namespace detail
-
-Variant CallMember(Dispatchable& object, const MemberDef& member, Args args) {
-    if (args.size() > member.params.size() ||
-        (args.size() < member.params.size() && args.size() < member.RequiredCount()))
-        RaiseWrongArguments();
-    return member.invoke(member, object, args);
-}
 
 Variant CallByName(Dispatchable& object, std::string_view name, CallKind kind, Args args) {
     return Resolve(object, name, kind, args);

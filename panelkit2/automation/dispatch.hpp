@@ -17,6 +17,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/automation/variant.hpp"
 
 namespace panelkit2 {
@@ -116,24 +117,42 @@ class InterfaceTable {
     const std::vector<EventDef>& Events() const { return mcolEvents; }
 
     const MemberDef* Find(std::string_view name, CallKind kind) const noexcept;
-    const MemberDef* Find(DispId dispId, CallKind kind) const noexcept;
+    const MemberDef* Find(DispId dispId, CallKind kind) const noexcept {
+        const size_t mask = mcolById.size() - 1;
+        for (size_t i = IdSlotOf(dispId, mask);; i = (i + 1) & mask) {
+            const Slot& slot = mcolById[i];
+            if (!slot.Used()) return nullptr;
+            if (static_cast<DispId>(slot.key) == dispId) return Pick(slot, kind);
+        }
+    }
     // True when some member carries this name or identifier, whatever its kind.
     bool Knows(std::string_view name) const noexcept;
     bool Knows(DispId dispId) const noexcept;
     const EventDef* FindEvent(std::string_view name) const noexcept;
 
   private:
+    // One name or identifier: the get or method, and the let, that carry it.
     struct Slot {
-        uint64_t key = 0;
+        uint64_t key = 0;  // the folded name's hash, or the identifier
         int32_t getOrMethod = -1;
         int32_t let = -1;
-        bool used = false;
+        bool Used() const noexcept { return getOrMethod >= 0 || let >= 0; }
     };
+    // Fibonacci hashing: the high bits of key * 2^64/phi spread keys that differ only in
+    // their low bits (the identifiers of one class) over the table.
+    static size_t SlotOf(uint64_t key, size_t mask) noexcept {
+        return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> 40) & mask;
+    }
+    static size_t IdSlotOf(DispId dispId, size_t mask) noexcept {
+        return SlotOf(static_cast<uint32_t>(dispId), mask);
+    }
+    const MemberDef* Pick(const Slot& slot, CallKind kind) const noexcept {
+        const int32_t index = kind == CallKind::Let ? slot.let : slot.getOrMethod;
+        return index < 0 ? nullptr : &mcolMembers[static_cast<size_t>(index)];
+    }
     void IndexMembers();
     void CheckEventNumbers() const;
     Slot& Index(uint64_t key, std::vector<Slot>& slots, size_t member, std::string_view what);
-    const Slot* Probe(uint64_t key, const std::vector<Slot>& slots) const noexcept;
-    const MemberDef* Pick(const Slot* slot, CallKind kind) const noexcept;
 
     std::string mstrProgId;
     std::vector<MemberDef> mcolMembers;
@@ -154,6 +173,11 @@ class Dispatchable : public std::enable_shared_from_this<Dispatchable> {
   public:
     virtual ~Dispatchable() = default;
     virtual const InterfaceTable& Interface() const = 0;
+    // The interface, asked for once per object: a class's table never changes.
+    const InterfaceTable& Table() const {
+        if (!mTable) mTable = &Interface();
+        return *mTable;
+    }
 
     // The extender's members answer after the object's own (controls placed on a surface).
     virtual Dispatchable* Extender() { return nullptr; }
@@ -177,6 +201,7 @@ class Dispatchable : public std::enable_shared_from_this<Dispatchable> {
 
   private:
     std::vector<std::weak_ptr<EventSink>> mcolSinks;
+    mutable const InterfaceTable* mTable = nullptr;
 };
 
 // Late-bound calls. By-reference arguments are written back into `args`.
@@ -184,7 +209,12 @@ class Dispatchable : public std::enable_shared_from_this<Dispatchable> {
 // property, 13/6 from argument coercion, and whatever the member itself raises.
 Variant CallByName(Dispatchable& object, std::string_view name, CallKind kind, Args args);
 Variant CallByDispId(Dispatchable& object, DispId dispId, CallKind kind, Args args);
-Variant CallMember(Dispatchable& object, const MemberDef& member, Args args);
+inline Variant CallMember(Dispatchable& object, const MemberDef& member, Args args) {
+    if (args.size() > member.params.size() ||
+        (args.size() < member.params.size() && args.size() < member.RequiredCount()))
+        RaiseStandard(err::WrongArgumentCount);
+    return member.invoke(member, object, args);
+}
 
 // More arguments than any member of the library declares.
 inline constexpr size_t kMaxArgs = 8;
