@@ -28,7 +28,14 @@ class Signal {
 
     void Emit(A... args) const {
         if (mcolSlots.empty()) return;
-        // Copy: a handler may change the connections while the signal is delivered.
+        // A handler may change the connections while the signal is delivered, so it runs
+        // from a copy: of its own handle when it is the only one (no allocation), else of
+        // the whole list.
+        if (mcolSlots.size() == 1) {
+            const std::shared_ptr<Handler> handler = mcolSlots.front().handler;
+            (*handler)(args...);
+            return;
+        }
         auto slots = mcolSlots;
         for (const auto& slot : slots) (*slot.handler)(args...);
     }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "panelkit2/toolkit/host.hpp"
 #include "panelkit2/automation/numeric.hpp"
+#include "panelkit2/toolkit/host.hpp"
 
 namespace panelkit2::host {
 
@@ -22,17 +22,24 @@ float LineHeightTwips() {
     return static_cast<float>(host.Metrics().LineHeightPixels()) * host.TwipsPerPixelY();
 }
 
-// The lines between explicit breaks ("\n" or "\r\n"); an empty text is one empty line.
-std::vector<std::string_view> SplitExplicitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
+// Visits the lines between explicit breaks ("\n" or "\r\n"); an empty text is one empty
+// line.
+template <class Visit>
+void ForEachExplicitLine(std::string_view text, Visit&& visit) {
     for (size_t start = 0;;) {
         const size_t end = text.find('\n', start);
         std::string_view line = text.substr(start, end == text.npos ? text.npos : end - start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == text.npos) return lines;
+        visit(line);
+        if (end == text.npos) return;
         start = end + 1;
     }
+}
+
+std::vector<std::string_view> SplitExplicitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    ForEachExplicitLine(text, [&](std::string_view line) { lines.push_back(line); });
+    return lines;
 }
 
 bool IsBlank(char c) {
@@ -176,10 +183,13 @@ void WrapLabel::MultiLine(bool value) {
 
 // The widest explicit line decides the width; every explicit line counts for the height.
 void WrapLabel::SizeToCaption() {
-    const auto lines = SplitExplicitLines(mstrCaption);
     float width = 0;
-    for (std::string_view line : lines) width = std::max(width, TwipsWide(line));
-    Move(Left(), Top(), width, static_cast<float>(lines.size()) * LineHeightTwips());
+    size_t lines = 0;
+    ForEachExplicitLine(mstrCaption, [&](std::string_view line) {
+        width = std::max(width, TwipsWide(line));
+        ++lines;
+    });
+    Move(Left(), Top(), width, static_cast<float>(lines) * LineHeightTwips());
 }
 
 std::vector<std::string_view> WrapLabel::WrapCaption() const {

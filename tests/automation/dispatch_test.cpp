@@ -7,6 +7,7 @@
 #include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/automation/class_factory.hpp"
 #include "panelkit2/controls/control_base.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2 {
 namespace {
@@ -61,15 +62,6 @@ struct RecordingSink : EventSink {
     std::vector<std::string> seen;
 };
 
-int32_t ErrorNumber(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
 TEST(Dispatch, NamesAreCaseInsensitiveAndIdsReachTheSameMembers) {
     Gadget g;
     Variant value = int32_t{7};
@@ -100,10 +92,11 @@ TEST(Dispatch, ArgumentsAreCoercedToTheDeclaredTypes) {
     EXPECT_EQ(args[0].Type(), VarType::Long);
 
     Variant bad[] = {Variant("four")};
-    EXPECT_EQ(ErrorNumber([&] { CallByName(g, "Grow", CallKind::GetOrMethod, bad); }),
+    EXPECT_EQ(test::ErrorNumber([&] { CallByName(g, "Grow", CallKind::GetOrMethod, bad); }),
               err::TypeMismatch);
     Variant huge[] = {Variant(int32_t{70000})};
-    EXPECT_EQ(ErrorNumber([&] { CallByName(g, "Count", CallKind::Let, huge); }), err::Overflow);
+    EXPECT_EQ(test::ErrorNumber([&] { CallByName(g, "Count", CallKind::Let, huge); }),
+              err::Overflow);
     EXPECT_EQ(g.count, 2);  // a failed coercion leaves the object as it was
 }
 
@@ -111,18 +104,18 @@ TEST(Dispatch, WrongCallsReportTheStandardErrors) {
     Gadget g;
     Variant one[] = {Variant(int32_t{1})};
     Variant three[] = {Variant(int32_t{1}), Variant(int32_t{1}), Variant(int32_t{1})};
-    EXPECT_EQ(ErrorNumber([&] { CallByName(g, "Nope", CallKind::GetOrMethod, {}); }),
+    EXPECT_EQ(test::ErrorNumber([&] { CallByName(g, "Nope", CallKind::GetOrMethod, {}); }),
               err::NotSupported);
-    EXPECT_EQ(ErrorNumber([&] { CallByDispId(g, 0x12345, CallKind::GetOrMethod, {}); }),
+    EXPECT_EQ(test::ErrorNumber([&] { CallByDispId(g, 0x12345, CallKind::GetOrMethod, {}); }),
               err::NotSupported);
-    EXPECT_EQ(ErrorNumber([&] { CallByName(g, "Grow", CallKind::GetOrMethod, {}); }),
+    EXPECT_EQ(test::ErrorNumber([&] { CallByName(g, "Grow", CallKind::GetOrMethod, {}); }),
               err::WrongArgumentCount);
-    EXPECT_EQ(ErrorNumber([&] { CallByName(g, "Grow", CallKind::GetOrMethod, three); }),
+    EXPECT_EQ(test::ErrorNumber([&] { CallByName(g, "Grow", CallKind::GetOrMethod, three); }),
               err::WrongArgumentCount);
-    EXPECT_EQ(ErrorNumber([&] { CallByName(g, "Total", CallKind::Let, one); }),
+    EXPECT_EQ(test::ErrorNumber([&] { CallByName(g, "Total", CallKind::Let, one); }),
               err::WrongArgumentCount);
     Variant missing[] = {Variant::Missing()};
-    EXPECT_EQ(ErrorNumber([&] { CallByName(g, "Grow", CallKind::GetOrMethod, missing); }),
+    EXPECT_EQ(test::ErrorNumber([&] { CallByName(g, "Grow", CallKind::GetOrMethod, missing); }),
               err::ArgumentNotOptional);
     try {
         CallByName(g, "Nope", CallKind::GetOrMethod, {});

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "panelkit2/automation/automation_error.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2 {
 namespace {
@@ -25,13 +26,11 @@ constexpr int32_t kLongMax = std::numeric_limits<int32_t>::max();
 // The error number raised by `call` (0 if none); also checks the source.
 template <typename Call>
 int32_t ErrorNumberOf(Call&& call) {
-    try {
-        call();
-    } catch (const AutomationError& error) {
+    const AutomationError error = test::Caught(call);
+    if (error.Number() != 0) {
         EXPECT_EQ(error.Source(), "PanelKit2");
-        return error.Number();
     }
-    return 0;
+    return error.Number();
 }
 
 // Text in a heap block of exactly its size, so the sanitizer sees any read past the end.

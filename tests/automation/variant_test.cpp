@@ -5,18 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "panelkit2/automation/automation_error.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2 {
 namespace {
-
-int32_t ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 TEST(Variant, NumbersTextAndBooleansConvertBothWays) {
     EXPECT_EQ(Variant(true).AsLong(), -1);
@@ -32,12 +24,12 @@ TEST(Variant, NumbersTextAndBooleansConvertBothWays) {
 }
 
 TEST(Variant, ImpossibleConversionsRaiseTypeMismatchOrOverflow) {
-    EXPECT_EQ(ErrorOf([] { (void)Variant("x1").AsLong(); }), err::TypeMismatch);
-    EXPECT_EQ(ErrorOf([] { (void)Variant(int32_t{40000}).AsInteger(); }), err::Overflow);
-    EXPECT_EQ(ErrorOf([] { (void)Variant(1e300).AsSingle(); }), err::Overflow);
-    EXPECT_EQ(ErrorOf([] { (void)Variant().AsObject(); }), err::ObjectNotSet);
-    EXPECT_EQ(ErrorOf([] { (void)Variant("o").AsObject(); }), err::TypeMismatch);
-    EXPECT_EQ(ErrorOf([] { (void)Variant::Missing().AsString(); }), err::TypeMismatch);
+    EXPECT_EQ(test::ErrorNumber([] { (void)Variant("x1").AsLong(); }), err::TypeMismatch);
+    EXPECT_EQ(test::ErrorNumber([] { (void)Variant(int32_t{40000}).AsInteger(); }), err::Overflow);
+    EXPECT_EQ(test::ErrorNumber([] { (void)Variant(1e300).AsSingle(); }), err::Overflow);
+    EXPECT_EQ(test::ErrorNumber([] { (void)Variant().AsObject(); }), err::ObjectNotSet);
+    EXPECT_EQ(test::ErrorNumber([] { (void)Variant("o").AsObject(); }), err::TypeMismatch);
+    EXPECT_EQ(test::ErrorNumber([] { (void)Variant::Missing().AsString(); }), err::TypeMismatch);
 }
 
 TEST(Variant, EqualityComparesNumbersByValue) {

@@ -14,6 +14,7 @@
 #include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/container/library_classes.hpp"
 #include "panelkit2/toolkit/host.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2 {
 namespace {
@@ -33,15 +34,6 @@ struct PushSink : EventSink {
     std::optional<std::string> rewrite;
     bool fail = false;
 };
-
-AutomationError Caught(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e;
-    }
-    return AutomationError(0, "", "");
-}
 
 float LabelWidthFor(const std::string& text) {
     host::WrapLabel probe(nullptr, "probe");
@@ -228,7 +220,7 @@ TEST_F(CommandTest, DesiredWidthFollowsItsOwnCaptionWhenReused) {
 TEST_F(CommandTest, FailuresCarryTheirSourcesAndLeaveTheControlUsable) {
     // A caption measured wider than a Long holds cannot become the desired width.
     host::Host::Current().SetTwipsPerPixel(1e9f, 15);
-    const AutomationError caption = Caught([&] { command.Caption("Next"); });
+    const AutomationError caption = test::Caught([&] { command.Caption("Next"); });
     host::Host::Current().SetTwipsPerPixel(15, 15);
     EXPECT_EQ(caption.Number(), err::Overflow);
     EXPECT_EQ(caption.Source(), "PanelKit::Command.Caption(Let)");
@@ -238,11 +230,11 @@ TEST_F(CommandTest, FailuresCarryTheirSourcesAndLeaveTheControlUsable) {
 
     host::PropertyBag bag;
     bag.WriteProperty("Height", "tall");
-    EXPECT_EQ(Caught([&] { command.LoadProperties(bag); }).Number(), err::TypeMismatch);
+    EXPECT_EQ(test::Caught([&] { command.LoadProperties(bag); }).Number(), err::TypeMismatch);
 
     // A failing handler reaches whoever pushed; the push itself stands.
     sink->fail = true;
-    const AutomationError push = Caught([&] { command.Button().UserClick(); });
+    const AutomationError push = test::Caught([&] { command.Button().UserClick(); });
     EXPECT_EQ(push.Number(), err::InvalidCall);
     EXPECT_EQ(push.Source(), "PanelKit::Command.UserControl_Click");
     EXPECT_EQ(command.GetSelectedOption(), "True");
@@ -267,8 +259,9 @@ TEST_F(CommandTest, LateBoundMembersEventAndByReferenceText) {
     CallByDispId(*object, 0x60030007, CallKind::GetOrMethod, clicked);
     EXPECT_EQ(CallByName(*object, "GetSelectedOption", CallKind::GetOrMethod, {}).AsString(),
               "False");
-    EXPECT_EQ(Caught([&] { CallByName(*object, "Bottom", CallKind::GetOrMethod, {}); }).Number(),
-              err::NotSupported);
+    EXPECT_EQ(
+        test::Caught([&] { CallByName(*object, "Bottom", CallKind::GetOrMethod, {}); }).Number(),
+        err::NotSupported);
 }
 
 }  // namespace

@@ -9,9 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "panelkit2/container/control_port.hpp"
 #include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/automation/dispatch.hpp"
+#include "panelkit2/container/control_port.hpp"
+#include "support/assertions.hpp"
 #include "tests/container/fake_control.hpp"
 
 namespace panelkit2::container_test {
@@ -50,18 +51,6 @@ class EventLog : public EventSink {
     std::vector<std::string> events;
 };
 
-// The body fails with `number` and, unless `source` is empty, with that source.
-template <class Body>
-void ExpectError(int32_t number, const std::string& source, Body&& body) {
-    try {
-        body();
-        ADD_FAILURE() << "no error " << number;
-    } catch (const AutomationError& error) {
-        EXPECT_EQ(error.Number(), number) << error.Description();
-        if (!source.empty()) {
-            EXPECT_EQ(error.Source(), source);
-        }
-    }
-}
+using test::ExpectError;
 
 }  // namespace panelkit2::container_test

@@ -11,18 +11,10 @@
 #include <vector>
 
 #include "panelkit2/toolkit/msg_hook.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2::host {
 namespace {
-
-int32_t ErrorNumber(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 Variant Call(Dispatchable& object, DispId id, std::vector<Variant> args = {}) {
     return CallByDispId(object, id, CallKind::GetOrMethod, args);
@@ -53,11 +45,11 @@ TEST(Collection, BadIndexesRaiseSubscriptOrTypeErrors) {
     items.Add("only");
     for (const Variant& index : {Variant(int32_t{0}), Variant(int32_t{2}), Variant(-1.0),
                                  Variant(1e300), Variant(true), Variant(std::nan(""))})
-        EXPECT_EQ(ErrorNumber([&] { items.Item(index); }), 9) << index.ToDisplayText();
+        EXPECT_EQ(test::ErrorNumber([&] { items.Item(index); }), 9) << index.ToDisplayText();
     for (const Variant& index : {Variant("1"), Variant(), Variant(ObjectRef())})
-        EXPECT_EQ(ErrorNumber([&] { items.Item(index); }), 13);
-    EXPECT_EQ(ErrorNumber([&] { items.Remove(5); }), 9);
-    EXPECT_EQ(ErrorNumber([&] { items.Add(Variant::Missing()); }), 449);
+        EXPECT_EQ(test::ErrorNumber([&] { items.Item(index); }), 13);
+    EXPECT_EQ(test::ErrorNumber([&] { items.Remove(5); }), 9);
+    EXPECT_EQ(test::ErrorNumber([&] { items.Add(Variant::Missing()); }), 449);
     EXPECT_EQ(items.Count(), 1);
 }
 
@@ -70,8 +62,8 @@ TEST(Collection, LateBoundMembersUseTheirIdentifiers) {
     EXPECT_EQ(Call(items, collection_id::Item, {int16_t{1}}).AsObject(), hook);
     std::vector<Variant> second = {int32_t{2}};
     EXPECT_EQ(CallByName(items, "item", CallKind::GetOrMethod, second).AsString(), "text");
-    EXPECT_EQ(ErrorNumber([&] { Call(items, collection_id::Remove, {int32_t{3}}); }), 9);
-    EXPECT_EQ(ErrorNumber([&] { Call(items, collection_id::Item); }), 450);
+    EXPECT_EQ(test::ErrorNumber([&] { Call(items, collection_id::Remove, {int32_t{3}}); }), 9);
+    EXPECT_EQ(test::ErrorNumber([&] { Call(items, collection_id::Item); }), 450);
     Call(items, collection_id::Clear);
     EXPECT_EQ(items.Count(), 0);
 }
@@ -83,9 +75,9 @@ TEST(Collection, TypedAccessChecksTheClass) {
     items.Add("not an object");
     items.Add(ObjectRef());
     EXPECT_EQ(items.ItemAs<MsgHook>(1), hook);
-    EXPECT_EQ(ErrorNumber([&] { items.ItemAs<Collection>(1); }), 13);
-    EXPECT_EQ(ErrorNumber([&] { items.ItemAs<MsgHook>(2); }), 13);
-    EXPECT_EQ(ErrorNumber([&] { items.ItemAs<MsgHook>(3); }), 91);
+    EXPECT_EQ(test::ErrorNumber([&] { items.ItemAs<Collection>(1); }), 13);
+    EXPECT_EQ(test::ErrorNumber([&] { items.ItemAs<MsgHook>(2); }), 13);
+    EXPECT_EQ(test::ErrorNumber([&] { items.ItemAs<MsgHook>(3); }), 91);
 }
 
 }  // namespace

@@ -14,18 +14,10 @@
 #include "panelkit2/toolkit/text_box.hpp"
 #include "panelkit2/toolkit/user_control.hpp"
 #include "panelkit2/toolkit/vscroll_bar.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2::host {
 namespace {
-
-int32_t ErrorOf(auto&& action) {
-    try {
-        action();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 struct TextBoxTest : ::testing::Test {
     UserControl surface{"surface"};
@@ -72,8 +64,8 @@ TEST_F(TextBoxTest, PositionsCountCharactersAndClamp) {
     box.SelStart(1);
     box.SelLength(99);
     EXPECT_EQ(box.SelLength(), 2);
-    EXPECT_EQ(ErrorOf([&] { box.SelStart(-1); }), err::InvalidPropertyValue);
-    EXPECT_EQ(ErrorOf([&] { box.SelLength(-1); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { box.SelStart(-1); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { box.SelLength(-1); }), err::InvalidPropertyValue);
     EXPECT_EQ(box.SelLength(), 2);
 }
 
@@ -154,7 +146,7 @@ TEST_F(TextBoxTest, LockedLimitedAndSingleLineFieldsRefuseInput) {
     box.UserType("q");
     EXPECT_EQ(log, std::vector<std::string>{"KeyPress 113"});
     EXPECT_EQ(box.Text(), "wxy\r\n");
-    EXPECT_EQ(ErrorOf([&] { box.MaxLength(-1); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { box.MaxLength(-1); }), err::InvalidPropertyValue);
 }
 
 TEST_F(TextBoxTest, HiddenOrDisabledFieldIgnoresTheUser) {
@@ -178,7 +170,7 @@ TEST(CheckBoxTest, ClickFollowsEveryValueChange) {
     box.UserClick();  // unchecked -> checked
     EXPECT_EQ(clicks, (std::vector<int16_t>{1, 2, 0, 1}));
     EXPECT_TRUE(box.HasFocus());
-    EXPECT_EQ(ErrorOf([&] { box.Value(3); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { box.Value(3); }), err::InvalidPropertyValue);
     EXPECT_EQ(box.Value(), 1);
     box.Enabled(false);
     box.UserClick();
@@ -248,7 +240,7 @@ TEST(LabelTest, AutoSizeFollowsTheCaption) {
     EXPECT_EQ(label.Width(), metrics.TextWidthPixels("Wide world") * 15.0f);
     EXPECT_EQ(label.Height(), 2 * 13 * 15.0f);
     EXPECT_EQ(label.Left(), 100);
-    EXPECT_EQ(ErrorOf([&] { label.Alignment(3); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { label.Alignment(3); }), err::InvalidPropertyValue);
 }
 
 struct ScrollBarTest : ::testing::Test {
@@ -267,10 +259,10 @@ TEST_F(ScrollBarTest, ValueMustLieInTheRangeEitherWayRound) {
     bar.Max(-100);
     bar.Value(-50);
     EXPECT_EQ(bar.Value(), -50);
-    EXPECT_EQ(ErrorOf([&] { bar.Value(101); }), err::InvalidPropertyValue);
-    EXPECT_EQ(ErrorOf([&] { bar.Value(-101); }), err::InvalidPropertyValue);
-    EXPECT_EQ(ErrorOf([&] { bar.SmallChange(0); }), err::InvalidPropertyValue);
-    EXPECT_EQ(ErrorOf([&] { bar.LargeChange(-1); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { bar.Value(101); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { bar.Value(-101); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { bar.SmallChange(0); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { bar.LargeChange(-1); }), err::InvalidPropertyValue);
     EXPECT_EQ(bar.Value(), -50);
 }
 

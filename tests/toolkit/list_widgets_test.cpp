@@ -9,18 +9,10 @@
 #include "panelkit2/toolkit/key_codes.hpp"
 #include "panelkit2/toolkit/list_box.hpp"
 #include "panelkit2/toolkit/user_control.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2::host {
 namespace {
-
-int32_t ErrorOf(auto&& action) {
-    try {
-        action();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 struct ComboBoxTest : ::testing::Test {
     UserControl surface{"surface"};
@@ -38,8 +30,8 @@ TEST_F(ComboBoxTest, EntryZeroOfAnEmptyListReadsEmptyAndCanBeAssigned) {
     combo.List(0, "first");
     EXPECT_EQ(combo.ListCount(), 1);
     EXPECT_EQ(combo.List(0), "first");
-    EXPECT_EQ(ErrorOf([&] { combo.List(-2); }), err::InvalidPropertyIndex);
-    EXPECT_EQ(ErrorOf([&] { combo.List(3, "x"); }), err::InvalidPropertyIndex);
+    EXPECT_EQ(test::ErrorNumber([&] { combo.List(-2); }), err::InvalidPropertyIndex);
+    EXPECT_EQ(test::ErrorNumber([&] { combo.List(3, "x"); }), err::InvalidPropertyIndex);
     EXPECT_EQ(combo.ListCount(), 1);
 }
 
@@ -55,9 +47,9 @@ TEST_F(ComboBoxTest, ListIndexClicksOnChangeAndFollowsItsEntry) {
     EXPECT_EQ(combo.ListIndex(), -1);
     EXPECT_EQ(combo.Text(), "");
     EXPECT_EQ(clicks, std::vector<std::string>{"c"});
-    EXPECT_EQ(ErrorOf([&] { combo.ListIndex(2); }), err::InvalidPropertyValue);
-    EXPECT_EQ(ErrorOf([&] { combo.AddItem("x", 5); }), err::InvalidCall);
-    EXPECT_EQ(ErrorOf([&] { combo.RemoveItem(2); }), err::InvalidCall);
+    EXPECT_EQ(test::ErrorNumber([&] { combo.ListIndex(2); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { combo.AddItem("x", 5); }), err::InvalidCall);
+    EXPECT_EQ(test::ErrorNumber([&] { combo.RemoveItem(2); }), err::InvalidCall);
 }
 
 TEST_F(ComboBoxTest, PickingAlwaysClicksAndClearSelectsNothingSilently) {
@@ -66,7 +58,7 @@ TEST_F(ComboBoxTest, PickingAlwaysClicksAndClearSelectsNothingSilently) {
     combo.UserPick(1);
     combo.UserPick(1);
     EXPECT_TRUE(combo.HasFocus());
-    EXPECT_EQ(ErrorOf([&] { combo.UserPick(2); }), err::InvalidPropertyIndex);
+    EXPECT_EQ(test::ErrorNumber([&] { combo.UserPick(2); }), err::InvalidPropertyIndex);
     combo.Clear();
     EXPECT_EQ(combo.ListIndex(), -1);
     EXPECT_EQ(clicks, (std::vector<std::string>{"b", "b"}));
@@ -100,9 +92,9 @@ TEST_F(ListBoxTest, SingleSelectionFollowsSelectedAndListIndex) {
     list.Selected(2, false);
     EXPECT_EQ(list.ListIndex(), -1);
     EXPECT_EQ(log, (std::vector<std::string>{"Click 2", "Click -1"}));
-    EXPECT_EQ(ErrorOf([&] { list.Selected(5); }), err::InvalidPropertyIndex);
-    EXPECT_EQ(ErrorOf([&] { list.ListIndex(-2); }), err::InvalidPropertyValue);
-    EXPECT_EQ(ErrorOf([&] { list.MultiSelect(3); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { list.Selected(5); }), err::InvalidPropertyIndex);
+    EXPECT_EQ(test::ErrorNumber([&] { list.ListIndex(-2); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { list.MultiSelect(3); }), err::InvalidPropertyValue);
 }
 
 // A read-only list deselects from its Click handler: a click leaves nothing selected.
@@ -189,8 +181,8 @@ TEST_F(ListBoxTest, EditingKeepsSelectionFlagsAndDataWithTheirEntries) {
     EXPECT_EQ(list.ListCount(), 0);
     EXPECT_EQ(list.ListIndex(), -1);
     EXPECT_EQ(list.HorizontalExtent(), 300);
-    EXPECT_EQ(ErrorOf([&] { list.ItemData(0); }), err::InvalidPropertyIndex);
-    EXPECT_EQ(ErrorOf([&] { list.TopIndex(1); }), err::InvalidPropertyValue);
+    EXPECT_EQ(test::ErrorNumber([&] { list.ItemData(0); }), err::InvalidPropertyIndex);
+    EXPECT_EQ(test::ErrorNumber([&] { list.TopIndex(1); }), err::InvalidPropertyValue);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/toolkit/host.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2::host {
 namespace {
@@ -25,15 +26,6 @@ struct Recorder : EventSink {
 };
 
 using Seen = std::vector<std::string>;
-
-int32_t ErrorNumber(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 std::string MessageText(Hwnd hwnd, int32_t message, int32_t wParam) {
     return "Message " + std::to_string(hwnd) + "," + std::to_string(message) + "," +
@@ -116,15 +108,15 @@ TEST_F(MsgHookTest, KeyedEntriesWatchTheirMessagesAndKeepTheirFlags) {
 TEST_F(MsgHookTest, KeyedEntriesRejectDuplicateAndUnknownKeys) {
     auto& window = hook.AddWindow("w", form.WindowHandle());
     window.AddMessage("m", 3);
-    EXPECT_EQ(ErrorNumber([&] { hook.AddWindow("W", other.WindowHandle()); }), 457);
-    EXPECT_EQ(ErrorNumber([&] { window.AddMessage("M", 28); }), 457);
-    EXPECT_EQ(ErrorNumber([&] { hook.Window("x"); }), 5);
-    EXPECT_EQ(ErrorNumber([&] { hook.RemoveWindow("x"); }), 5);
-    EXPECT_EQ(ErrorNumber([&] { window.Message("x"); }), 5);
-    EXPECT_EQ(ErrorNumber([&] { window.Message(0); }), 9);
-    EXPECT_EQ(ErrorNumber([&] { window.Message(2); }), 9);
-    EXPECT_EQ(ErrorNumber([&] { hook.AddWindow("none", 0); }), 5);
-    EXPECT_EQ(ErrorNumber([&] { hook.Register(0, {3}); }), 5);
+    EXPECT_EQ(test::ErrorNumber([&] { hook.AddWindow("W", other.WindowHandle()); }), 457);
+    EXPECT_EQ(test::ErrorNumber([&] { window.AddMessage("M", 28); }), 457);
+    EXPECT_EQ(test::ErrorNumber([&] { hook.Window("x"); }), 5);
+    EXPECT_EQ(test::ErrorNumber([&] { hook.RemoveWindow("x"); }), 5);
+    EXPECT_EQ(test::ErrorNumber([&] { window.Message("x"); }), 5);
+    EXPECT_EQ(test::ErrorNumber([&] { window.Message(0); }), 9);
+    EXPECT_EQ(test::ErrorNumber([&] { window.Message(2); }), 9);
+    EXPECT_EQ(test::ErrorNumber([&] { hook.AddWindow("none", 0); }), 5);
+    EXPECT_EQ(test::ErrorNumber([&] { hook.Register(0, {3}); }), 5);
     EXPECT_EQ(window.MessageCount(), 1u);
 }
 

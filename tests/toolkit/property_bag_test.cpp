@@ -16,18 +16,10 @@
 
 #include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/toolkit/msg_hook.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2::host {
 namespace {
-
-AutomationError ErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e;
-    }
-    return AutomationError(0, "", "no error");
-}
 
 // Same type and the same bits (NaN payloads and signed zeros included).
 void ExpectIdentical(const Variant& actual, const Variant& expected) {
@@ -76,13 +68,13 @@ TEST(PropertyBagKeys, ValueEqualToTheDefaultIsNotKept) {
 
 TEST(PropertyBagKeys, ObjectsMissingAndUnwritableKeysAreRefused) {
     PropertyBag bag;
-    EXPECT_EQ(ErrorOf([&] {
+    EXPECT_EQ(test::Caught([&] {
                   bag.WriteProperty("Hook", ObjectRef(std::make_shared<MsgHook>()));
               }).Number(),
               380);
-    EXPECT_EQ(ErrorOf([&] { bag.WriteProperty("Gone", Variant::Missing()); }).Number(), 380);
+    EXPECT_EQ(test::Caught([&] { bag.WriteProperty("Gone", Variant::Missing()); }).Number(), 380);
     for (const char* key : {"", " Caption", "Caption ", "A=B", "Line\nBreak", "Bad\xFF"})
-        EXPECT_EQ(ErrorOf([&] { bag.WriteProperty(key, int32_t{1}); }).Number(), 5) << key;
+        EXPECT_EQ(test::Caught([&] { bag.WriteProperty(key, int32_t{1}); }).Number(), 5) << key;
     EXPECT_EQ(bag.Count(), 0u);
 }
 
@@ -189,7 +181,7 @@ TEST(PropertyBagText, MalformedTextNamesTheLine) {
         {header + " = Long 1\n", "line 2: invalid key"},
     };
     for (const auto& c : cases) {
-        const AutomationError error = ErrorOf([&] { PropertyBag::LoadText(c.text); });
+        const AutomationError error = test::Caught([&] { PropertyBag::LoadText(c.text); });
         EXPECT_EQ(error.Number(), 321) << c.text;
         EXPECT_NE(error.Description().find(c.where), std::string::npos)
             << c.text << " -> " << error.Description();
@@ -204,7 +196,8 @@ TEST(PropertyBagText, HugeLinesLoadOrFailWithAShortDescription) {
                   .AsString()
                   .size(),
               big.size());
-    const AutomationError error = ErrorOf([&] { PropertyBag::LoadText(header + "A = " + big); });
+    const AutomationError error =
+        test::Caught([&] { PropertyBag::LoadText(header + "A = " + big); });
     EXPECT_EQ(error.Number(), 321);
     EXPECT_LT(error.Description().size(), 200u);
 }
@@ -232,11 +225,13 @@ TEST_F(PropertyBagFile, SavedFileLoadsBack) {
 
 TEST_F(PropertyBagFile, FileErrorsAreReportedAsSuch) {
     PropertyBag bag;
-    EXPECT_EQ(ErrorOf([&] { PropertyBag::LoadFile((dir / "absent.bag").string()); }).Number(), 53);
-    EXPECT_EQ(ErrorOf([&] { bag.SaveFile((dir / "no" / "such" / "dir.bag").string()); }).Number(),
-              75);
-    EXPECT_EQ(ErrorOf([&] { PropertyBag::LoadFile(dir.string()); }).Number(), 75);
-    EXPECT_EQ(ErrorOf([&] { bag.SaveFile(dir.string()); }).Number(), 75);
+    EXPECT_EQ(test::Caught([&] { PropertyBag::LoadFile((dir / "absent.bag").string()); }).Number(),
+              53);
+    EXPECT_EQ(
+        test::Caught([&] { bag.SaveFile((dir / "no" / "such" / "dir.bag").string()); }).Number(),
+        75);
+    EXPECT_EQ(test::Caught([&] { PropertyBag::LoadFile(dir.string()); }).Number(), 75);
+    EXPECT_EQ(test::Caught([&] { bag.SaveFile(dir.string()); }).Number(), 75);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "panelkit2/toolkit/host.hpp"
 #include "panelkit2/toolkit/slider.hpp"
 #include "panelkit2/toolkit/up_down.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2::host {
 namespace {
@@ -29,15 +30,6 @@ struct Recorder : EventSink {
 };
 
 using Seen = std::vector<std::string>;
-
-int32_t ErrorNumber(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 Variant Call(Dispatchable& object, std::string_view name, std::vector<Variant> args = {}) {
     return CallByName(object, name, CallKind::GetOrMethod, args);
@@ -66,7 +58,7 @@ TEST_F(SliderTest, ValueStaysInRangeAndAChangingAssignmentRaisesChange) {
     Let(slider, "Value", "-3");
     EXPECT_EQ(Call(slider, "Value").AsLong(), 0);
     EXPECT_EQ(recorder->Take(), (Seen{"Change", "Change", "Change"}));
-    EXPECT_EQ(ErrorNumber([&] { Let(slider, "Value", 3e10); }), 6);
+    EXPECT_EQ(test::ErrorNumber([&] { Let(slider, "Value", 3e10); }), 6);
     EXPECT_EQ(slider.Value(), 0);
 }
 
@@ -75,8 +67,8 @@ TEST_F(SliderTest, RangeEndsMayMeetButNotCross) {
     recorder->Take();
     Let(slider, "Max", int32_t{5});
     EXPECT_EQ(slider.Value(), 5);  // dragged along, silently
-    EXPECT_EQ(ErrorNumber([&] { Let(slider, "Min", int32_t{6}); }), 380);
-    EXPECT_EQ(ErrorNumber([&] { slider.Max(-1); }), 380);
+    EXPECT_EQ(test::ErrorNumber([&] { Let(slider, "Min", int32_t{6}); }), 380);
+    EXPECT_EQ(test::ErrorNumber([&] { slider.Max(-1); }), 380);
     EXPECT_EQ(slider.Min(), 0);
     EXPECT_EQ(slider.Max(), 5);
     slider.Min(5);
@@ -84,8 +76,8 @@ TEST_F(SliderTest, RangeEndsMayMeetButNotCross) {
     slider.Max(1000);
     slider.Min(-1000);
     EXPECT_TRUE(recorder->seen.empty());
-    EXPECT_EQ(ErrorNumber([&] { slider.SmallChange(-1); }), 380);
-    EXPECT_EQ(ErrorNumber([&] { Let(slider, "LargeChange", int32_t{-5}); }), 380);
+    EXPECT_EQ(test::ErrorNumber([&] { slider.SmallChange(-1); }), 380);
+    EXPECT_EQ(test::ErrorNumber([&] { Let(slider, "LargeChange", int32_t{-5}); }), 380);
 }
 
 TEST_F(SliderTest, DragReportsDownScrollsUpThenChange) {
@@ -250,14 +242,14 @@ TEST_F(UpDownTest, ReversedRangeTurnsTheButtonsRound) {
 
 TEST_F(UpDownTest, InvalidSettingsAreRefusedAndChangeNothing) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(ErrorNumber([&] { updown.Increment(0); }), 380);
-    EXPECT_EQ(ErrorNumber([&] { Let(updown, "Increment", int32_t{-1}); }), 380);
-    EXPECT_EQ(ErrorNumber([&] { updown.Increment(nan); }), 380);
-    EXPECT_EQ(ErrorNumber([&] { updown.Min(nan); }), 380);
-    EXPECT_EQ(ErrorNumber([&] { updown.Max(std::numeric_limits<double>::infinity()); }), 380);
-    EXPECT_EQ(ErrorNumber([&] { updown.Value(nan); }), 380);
-    EXPECT_EQ(ErrorNumber([&] { Let(updown, "BuddyProperty", "Caption"); }), 380);
-    EXPECT_EQ(ErrorNumber([&] { Let(updown, "Min", "low"); }), 13);
+    EXPECT_EQ(test::ErrorNumber([&] { updown.Increment(0); }), 380);
+    EXPECT_EQ(test::ErrorNumber([&] { Let(updown, "Increment", int32_t{-1}); }), 380);
+    EXPECT_EQ(test::ErrorNumber([&] { updown.Increment(nan); }), 380);
+    EXPECT_EQ(test::ErrorNumber([&] { updown.Min(nan); }), 380);
+    EXPECT_EQ(test::ErrorNumber([&] { updown.Max(std::numeric_limits<double>::infinity()); }), 380);
+    EXPECT_EQ(test::ErrorNumber([&] { updown.Value(nan); }), 380);
+    EXPECT_EQ(test::ErrorNumber([&] { Let(updown, "BuddyProperty", "Caption"); }), 380);
+    EXPECT_EQ(test::ErrorNumber([&] { Let(updown, "Min", "low"); }), 13);
     EXPECT_EQ(updown.Increment(), 1);
     EXPECT_EQ(updown.Min(), 0);
     EXPECT_EQ(updown.Max(), 10);

@@ -12,18 +12,10 @@
 #include "panelkit2/toolkit/user_control.hpp"
 #include "panelkit2/toolkit/vscroll_bar.hpp"
 #include "panelkit2/toolkit/widget_array.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2::host {
 namespace {
-
-AutomationError ErrorOf(auto&& action) {
-    try {
-        action();
-    } catch (const AutomationError& e) {
-        return e;
-    }
-    return AutomationError(0, "", "");
-}
 
 TEST(WidgetArrayTest, ElementZeroExistsFromTheStart) {
     UserControl surface("surface");
@@ -93,15 +85,15 @@ TEST(WidgetArrayTest, LoadAndUnloadReportBadIndices) {
     UserControl surface("surface");
     WidgetArray<Label> labels(&surface, "lbl");
     labels.Load(2);
-    EXPECT_EQ(ErrorOf([&] { labels.Load(2); }).Number(), err::AlreadyLoaded);
-    EXPECT_EQ(ErrorOf([&] { labels.Load(0); }).Number(), err::AlreadyLoaded);
-    EXPECT_EQ(ErrorOf([&] { labels.Load(-1); }).Number(), err::InvalidCall);
-    EXPECT_EQ(ErrorOf([&] { labels.Load(40000); }).Number(), err::Overflow);
-    EXPECT_EQ(ErrorOf([&] { labels.Unload(0); }).Number(), err::CannotUnload);
-    const AutomationError missing = ErrorOf([&] { labels.Item(1); });
+    EXPECT_EQ(test::Caught([&] { labels.Load(2); }).Number(), err::AlreadyLoaded);
+    EXPECT_EQ(test::Caught([&] { labels.Load(0); }).Number(), err::AlreadyLoaded);
+    EXPECT_EQ(test::Caught([&] { labels.Load(-1); }).Number(), err::InvalidCall);
+    EXPECT_EQ(test::Caught([&] { labels.Load(40000); }).Number(), err::Overflow);
+    EXPECT_EQ(test::Caught([&] { labels.Unload(0); }).Number(), err::CannotUnload);
+    const AutomationError missing = test::Caught([&] { labels.Item(1); });
     EXPECT_EQ(missing.Number(), err::NoSuchElement);
     EXPECT_EQ(missing.Description(), "Control array element '1' doesn't exist");
-    EXPECT_EQ(ErrorOf([&] { labels.Unload(1); }).Number(), err::NoSuchElement);
+    EXPECT_EQ(test::Caught([&] { labels.Unload(1); }).Number(), err::NoSuchElement);
     EXPECT_FALSE(labels.Exists(-70000));
     EXPECT_EQ(labels.Count(), 2);
     EXPECT_EQ(labels.UBound(), 2);
@@ -134,7 +126,7 @@ TEST(WidgetArrayTest, AnElementCannotBeUnloadedFromItsOwnEvent) {
     boxes.Load(2);
     int32_t failure = 0;
     boxes[1].Click.Connect([&] {
-        failure = ErrorOf([&] { boxes.Unload(1); }).Number();
+        failure = test::Caught([&] { boxes.Unload(1); }).Number();
         boxes.Unload(2);  // another element may go
     });
     boxes[1].Value(1);

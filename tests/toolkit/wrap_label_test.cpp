@@ -12,6 +12,7 @@
 
 #include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/toolkit/host.hpp"
+#include "support/assertions.hpp"
 
 namespace panelkit2::host {
 namespace {
@@ -34,15 +35,6 @@ Variant Get(Dispatchable& object, std::string_view name) {
 
 void Let(Dispatchable& object, DispId id, Variant value) {
     CallByDispId(object, id, CallKind::Let, Args(&value, 1));
-}
-
-int32_t ErrorNumber(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
 }
 
 class WrapLabelTest : public ::testing::Test {
@@ -160,7 +152,7 @@ TEST_F(WrapLabelTest, ColoursDefaultToButtonColoursAndTravelAsLong) {
     EXPECT_EQ(label.BackColor(), colors::Window);
     Let(label, wrap_label_id::ForeColor, int32_t{0xFF});
     EXPECT_EQ(label.ForeColor(), 0xFFu);
-    EXPECT_EQ(ErrorNumber([&] { Let(label, wrap_label_id::ForeColor, "red"); }), 13);
+    EXPECT_EQ(test::ErrorNumber([&] { Let(label, wrap_label_id::ForeColor, "red"); }), 13);
 }
 
 TEST_F(WrapLabelTest, ExtenderMembersAnswerLateBound) {
@@ -176,7 +168,7 @@ TEST_F(WrapLabelTest, ExtenderMembersAnswerLateBound) {
     CallByName(label, "Visible", CallKind::Let, Args(&hidden, 1));
     EXPECT_FALSE(Get(label, "Visible").AsBoolean());
     EXPECT_EQ(label.Interface().ProgId(), "PanelKit2.WrapLabel");
-    EXPECT_EQ(ErrorNumber([&] { Get(label, "Text"); }), 438);
+    EXPECT_EQ(test::ErrorNumber([&] { Get(label, "Text"); }), 438);
 }
 
 TEST_F(WrapLabelTest, CopiedElementTakesCaptionAndColours) {
