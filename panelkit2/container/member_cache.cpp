@@ -25,9 +25,9 @@ MemberCache* MemberCache::Current() noexcept {
 // Slots are found by the identities of the child's table and of the name; when every slot
 // of the probe sequence is taken, the caller looks the name up itself.
 MemberCache::Target MemberCache::Resolve(Dispatchable& child, MemberName name, CallKind kind) {
-    const InterfaceTable& own = child.Interface();
+    const InterfaceTable& own = child.Table();
     Dispatchable* extender = child.Extender();
-    const InterfaceTable* extenderTable = extender ? &extender->Interface() : nullptr;
+    const InterfaceTable* extenderTable = extender ? &extender->Table() : nullptr;
     const size_t hash = std::hash<const void*>()(&own) ^
                         std::hash<const void*>()(name.Identity()) * 31 ^ static_cast<size_t>(kind);
     for (size_t probe = 0; probe < kSlots; ++probe) {
@@ -45,12 +45,12 @@ MemberCache::Target MemberCache::Resolve(Dispatchable& child, MemberName name, C
 MemberCache::Target MemberCache::Remember(Entry& entry, Dispatchable& child, MemberName name,
                                           CallKind kind) {
     Dispatchable* extender = child.Extender();
-    const InterfaceTable& own = child.Interface();
+    const InterfaceTable& own = child.Table();
     const MemberDef* member = own.Find(name.Text(), kind);
     const bool onExtender = member == nullptr && extender != nullptr;
-    if (onExtender) member = extender->Interface().Find(name.Text(), kind);
+    if (onExtender) member = extender->Table().Find(name.Text(), kind);
     if (!member) return {};
-    entry = {&own,  extender ? &extender->Interface() : nullptr, name.Identity(), kind, onExtender,
+    entry = {&own,  extender ? &extender->Table() : nullptr, name.Identity(), kind, onExtender,
              member};
     return {onExtender ? extender : &child, member};
 }

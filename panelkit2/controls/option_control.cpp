@@ -41,9 +41,10 @@ void OptionControl::ResetContract() {
     mlngDesiredWidth = mDesign.initialDesiredWidth;
 }
 
+// The text goes in before the switch is turned on: the label ends the same, measured once.
 void OptionControl::SizeToText(host::WrapLabel& label, std::string_view text) {
-    label.AutoSize(true);
     label.Caption(std::string(text));
+    label.AutoSize(true);
     label.AutoSize(false);
 }
 

@@ -71,7 +71,7 @@ class OptionControl : public ControlBase {
     std::string Answer(std::string_view selected) const;
     // Common actions, routing and desired width as in a new control.
     void ResetContract();
-    // The sizing switch cycle: with it on, the label takes the one-line width of the text.
+    // The sizing switch cycle: the label takes the one-line width of the text.
     static void SizeToText(host::WrapLabel& label, std::string_view text);
 
     void WriteColours(host::PropertyBag& bag);
