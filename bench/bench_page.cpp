@@ -21,12 +21,9 @@ void FillPage(ControlPort& port, int64_t fields) {
         panelkit2::ObjectRef control = port.GetNewControl(0);
         auto& check = static_cast<Check&>(*control);
         check.SetCaption("Option " + std::to_string(i));
-        std::string text = "TRUE";
-        check.AddOption(text);
-        text = "on" + std::to_string(i);
-        check.AddAction(text);
-        text = "FALSE";
-        check.AddOption(text);
+        check.AddOption("TRUE");
+        check.AddAction("on" + std::to_string(i));
+        check.AddOption("FALSE");
         port.AddControl(control);
     }
 }

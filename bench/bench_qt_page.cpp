@@ -50,12 +50,9 @@ void AddCheck(ControlPort& port, int64_t page, int64_t i) {
     panelkit2::ObjectRef control = port.GetNewControl(0);
     auto& check = static_cast<Check&>(*control);
     check.SetCaption(Caption(page, i));
-    std::string text = "TRUE";
-    check.AddOption(text);
-    text = "on" + std::to_string(i);
-    check.AddAction(text);
-    text = "FALSE";
-    check.AddOption(text);
+    check.AddOption("TRUE");
+    check.AddAction("on" + std::to_string(i));
+    check.AddOption("FALSE");
     port.AddControl(control);
 }
 
@@ -63,10 +60,8 @@ void AddButton(ControlPort& port, const char* caption, const char* action) {
     panelkit2::ObjectRef control = port.GetNewControl(2);
     auto& command = static_cast<Command&>(*control);
     command.SetCaption(caption);
-    std::string text = "TRUE";
-    command.AddOption(text);
-    text = action;
-    command.AddAction(text);
+    command.AddOption("TRUE");
+    command.AddAction(action);
     port.AddControl(control);
 }
 

@@ -4,9 +4,9 @@
 #include <array>
 #include <vector>
 
+#include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/choice/check.hpp"
 #include "panelkit2/choice/command.hpp"
-#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2::demo {
 
@@ -102,14 +102,10 @@ void Assistant::AddCheck(const std::string& caption, const std::string& onAction
     const ObjectRef control = mPort.GetNewControl(kCheck);
     auto& check = static_cast<Check&>(*control);
     check.SetCaption(caption);
-    std::string text = "TRUE";
-    check.AddOption(text);
-    text = onAction;
-    check.AddAction(text);
-    text = "FALSE";
-    check.AddOption(text);
-    text = offAction;
-    if (!text.empty()) check.AddAction(text);
+    check.AddOption("TRUE");
+    check.AddAction(onAction);
+    check.AddOption("FALSE");
+    if (!offAction.empty()) check.AddAction(offAction);
     mPort.AddControl(control);
 }
 
@@ -117,10 +113,8 @@ void Assistant::AddButton(const std::string& caption, const std::string& action)
     const ObjectRef control = mPort.GetNewControl(kCommand);
     auto& command = static_cast<Command&>(*control);
     command.SetCaption(caption);
-    std::string text = "TRUE";
-    command.AddOption(text);
-    text = action;
-    command.AddAction(text);
+    command.AddOption("TRUE");
+    command.AddAction(action);
     mPort.AddControl(control);
 }
 

@@ -15,17 +15,10 @@ class CheckTest : public ::testing::Test {
   protected:
     void SetUp() override { host::Host::Current().ResetServices(); }
 
-    void Option(const std::string& text) {
-        std::string value = text;
-        check.AddOption(value);
-    }
-    void Attach(const std::string& text) {
-        std::string value = text;
-        check.AddAction(value);
-    }
+    void Option(std::string_view text) { check.AddOption(text); }
+    void Attach(std::string_view text) { check.AddAction(text); }
     std::string ActionsWhen(bool checked) {
-        bool value = checked;
-        check.SetSelectedOption(value);
+        check.SetSelectedOption(checked);
         return check.GetSelectedAction();
     }
     float LabelWidthFor(const std::string& text) {
@@ -75,8 +68,7 @@ TEST_F(CheckTest, CommonActionsComeFirstAndStandAloneForAnEmptyState) {
 }
 
 TEST_F(CheckTest, ACaptionSwitchesRoutingToTheUncheckedState) {
-    std::string caption = "Enable logging";
-    check.AddCaption(caption);
+    check.AddCaption("Enable logging");
     Attach("a");
     EXPECT_EQ(ActionsWhen(false), "a");
     EXPECT_EQ(ActionsWhen(true), "");

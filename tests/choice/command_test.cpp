@@ -48,8 +48,8 @@ class CommandTest : public ::testing::Test {
         host::Host::Current().ResetServices();
         command.Advise(sink);
     }
-    void Option(std::string text) { command.AddOption(text); }
-    void Attach(std::string text) { command.AddAction(text); }
+    void Option(std::string_view text) { command.AddOption(text); }
+    void Attach(std::string_view text) { command.AddAction(text); }
     void FillGoSkip() {
         Option("TRUE");
         Attach("go");

@@ -38,10 +38,8 @@ class container_Events : public ::testing::Test {
 TEST_F(container_Events, APushedCommandReachesTheHostWithItsAction) {
     auto command = std::dynamic_pointer_cast<Command>(port.GetNewControl(2));
     ASSERT_TRUE(command);
-    std::string text = "TRUE";
-    command->AddOption(text);
-    text = "NEXT";
-    command->AddAction(text);
+    command->AddOption("TRUE");
+    command->AddAction("NEXT");
     port.AddControl(ObjectRef(command));
     port.Position();
     port.ShowControls();

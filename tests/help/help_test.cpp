@@ -117,9 +117,7 @@ TEST_F(HelpTest, TheWindowLivesExactlyAsLongAsItsOwner) {
     {
         Help owner;
         window = owner.PopupForm().WindowHandle();
-        std::string text = "Slow";
-        int32_t x = 0, y = 0;
-        owner.PopUpBalloon(text, x, y);
+        owner.PopUpBalloon("Slow", 0, 0);
     }
     EXPECT_EQ(host::Host::Current().FromHandle(window), nullptr);
     EXPECT_EQ(host::Host::Current().TheVirtualClock()->ActiveTimers(), 0u);

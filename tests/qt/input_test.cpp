@@ -15,9 +15,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/choice/check.hpp"
 #include "panelkit2/choice/command.hpp"
-#include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/toolkit/check_box.hpp"
 #include "panelkit2/toolkit/combo_box.hpp"
 #include "panelkit2/toolkit/command_button.hpp"
@@ -72,11 +72,10 @@ struct PushSink : EventSink {
 
 TEST_F(InputTest, ClickingACheckOnItsBoxOrCaptionChangesItsAction) {
     Check check;
-    std::string option = "TRUE", on = "log=on", off = "FALSE", offAction = "log=off";
-    check.AddOption(option);
-    check.AddAction(on);
-    check.AddOption(off);
-    check.AddAction(offAction);
+    check.AddOption("TRUE");
+    check.AddAction("log=on");
+    check.AddOption("FALSE");
+    check.AddAction("log=off");
     check.Caption("Enable logging");
     check.Surface().SetParent(form.get());
     check.Surface().Move(Tx(10), Ty(10));
@@ -118,9 +117,8 @@ TEST_F(InputTest, ClicksOnCommandButtonsReachTheModel) {
     Command command;
     auto sink = std::make_shared<PushSink>();
     command.Advise(sink);
-    std::string option = "TRUE", action = "go";
-    command.AddOption(option);
-    command.AddAction(action);
+    command.AddOption("TRUE");
+    command.AddAction("go");
     command.Caption("Continue");
     command.Surface().SetParent(form.get());
     command.Surface().Move(Tx(10), Ty(60));

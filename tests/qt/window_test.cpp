@@ -22,12 +22,9 @@ using WindowTest = ViewFixture;
 
 TEST_F(WindowTest, TheHelpPopupFloatsTopMostUntilItsTimerHidesIt) {
     Help help;
-    int16_t interval = 40;
-    help.SetTimer(interval);
-    std::string text = "Writes a log file";
-    int32_t x = static_cast<int32_t>(Tx(300));
-    int32_t y = static_cast<int32_t>(Ty(200));
-    help.PopUpBalloon(text, x, y);
+    help.SetTimer(40);
+    help.PopUpBalloon("Writes a log file", static_cast<int32_t>(Tx(300)),
+                      static_cast<int32_t>(Ty(200)));
     QWidget* popup = Shown(help.PopupForm());
     ASSERT_NE(popup, nullptr);
     EXPECT_TRUE(popup->isVisible());
