@@ -236,7 +236,7 @@ Variant CallByName(Dispatchable& object, std::string_view name, CallKind kind, A
     return Resolve(object, name, kind, args);
 }
 
-Variant CallByDispId(Dispatchable& object, DispId dispId, CallKind kind, Args args) {
+Variant CallByDispIdElsewhere(Dispatchable& object, DispId dispId, CallKind kind, Args args) {
     return Resolve(object, dispId, kind, args);
 }
 

@@ -208,12 +208,19 @@ class Dispatchable : public std::enable_shared_from_this<Dispatchable> {
 // Errors: 438 unknown member, 450 wrong argument count or assignment to a read-only
 // property, 13/6 from argument coercion, and whatever the member itself raises.
 Variant CallByName(Dispatchable& object, std::string_view name, CallKind kind, Args args);
-Variant CallByDispId(Dispatchable& object, DispId dispId, CallKind kind, Args args);
+// The object's own members are found inline; the extender and the errors out of line.
+Variant CallByDispIdElsewhere(Dispatchable& object, DispId dispId, CallKind kind, Args args);
 inline Variant CallMember(Dispatchable& object, const MemberDef& member, Args args) {
     if (args.size() > member.params.size() ||
         (args.size() < member.params.size() && args.size() < member.RequiredCount()))
         RaiseStandard(err::WrongArgumentCount);
     return member.invoke(member, object, args);
+}
+
+inline Variant CallByDispId(Dispatchable& object, DispId dispId, CallKind kind, Args args) {
+    if (const MemberDef* own = object.Table().Find(dispId, kind))
+        return CallMember(object, *own, args);
+    return CallByDispIdElsewhere(object, dispId, kind, args);
 }
 
 // More arguments than any member of the library declares.
