@@ -29,7 +29,7 @@ Check::Check()
 }
 
 std::string Check::Caption() const {
-    return FullReRaise(Source().Get("Caption"), [&] { return wlCaption.Caption(); });
+    return CaptionOf(wlCaption);
 }
 
 // The caption algorithm: size the label to the text, widen the control to hold box and

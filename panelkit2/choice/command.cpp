@@ -41,7 +41,7 @@ Command::Command()
 }
 
 std::string Command::Caption() const {
-    return FullReRaise(Source().Get("Caption"), [&] { return wlCaption.Caption(); });
+    return CaptionOf(wlCaption);
 }
 
 // The caption algorithm: size the label to the text, show it only with a text, widen the

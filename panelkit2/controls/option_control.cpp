@@ -41,6 +41,10 @@ void OptionControl::ResetContract() {
     mlngDesiredWidth = mDesign.initialDesiredWidth;
 }
 
+std::string OptionControl::CaptionOf(const host::WrapLabel& label) const {
+    return FullReRaise(mSource.Get("Caption"), [&] { return label.Caption(); });
+}
+
 // The text goes in before the switch is turned on: the label ends the same, measured once.
 void OptionControl::SizeToText(host::WrapLabel& label, std::string_view text) {
     label.Caption(std::string(text));

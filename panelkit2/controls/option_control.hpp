@@ -71,6 +71,8 @@ class OptionControl : public ControlBase {
     std::string Answer(std::string_view selected) const;
     // Common actions, routing and desired width as in a new control.
     void ResetContract();
+    // The text of a caption label, read under the control's "Caption(Get)" source.
+    std::string CaptionOf(const host::WrapLabel& label) const;
     // The sizing switch cycle: the label takes the one-line width of the text.
     static void SizeToText(host::WrapLabel& label, std::string_view text);
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/automation/dispatch.hpp"
@@ -53,5 +54,16 @@ void Let(Dispatchable& object, std::string_view name, A&&... args) {
     Variant values[] = {Variant(std::forward<A>(args))...};
     CallByName(object, name, CallKind::Let, Args(values, sizeof...(A)));
 }
+
+// Every event an object raises, as "Name arg,arg".
+struct EventRecorder : EventSink {
+    void OnEvent(Dispatchable&, const EventDef& event, Args args) override {
+        std::string text(event.name);
+        for (size_t i = 0; i < args.size(); ++i) text += (i ? "," : " ") + args[i].AsString();
+        seen.push_back(std::move(text));
+    }
+    std::vector<std::string> Take() { return std::exchange(seen, {}); }
+    std::vector<std::string> seen;
+};
 
 }  // namespace panelkit2::test

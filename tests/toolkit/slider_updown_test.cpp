@@ -19,15 +19,7 @@
 namespace panelkit2::host {
 namespace {
 
-struct Recorder : EventSink {
-    void OnEvent(Dispatchable&, const EventDef& event, Args args) override {
-        std::string text = std::string(event.name);
-        for (size_t i = 0; i < args.size(); ++i) text += (i ? "," : " ") + args[i].AsString();
-        seen.push_back(text);
-    }
-    std::vector<std::string> Take() { return std::exchange(seen, {}); }
-    std::vector<std::string> seen;
-};
+using Recorder = test::EventRecorder;
 
 using Seen = std::vector<std::string>;
 
