@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "panelkit2/container/member_cache.hpp"
 #include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/automation/numeric.hpp"
+#include "panelkit2/container/member_cache.hpp"
 
 namespace panelkit2::child {
 

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "panelkit2/container/member_name.hpp"
 #include "panelkit2/automation/dispatch.hpp"
+#include "panelkit2/container/member_name.hpp"
 #include "panelkit2/toolkit/collection.hpp"
 
 namespace panelkit2::child {

@@ -2,8 +2,8 @@
 
 #include "panelkit2/container/control_port.hpp"
 
-#include "panelkit2/controls/layout_guard.hpp"
 #include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/controls/layout_guard.hpp"
 
 namespace panelkit2 {
 
@@ -52,7 +52,7 @@ void ControlPort::ConnectEvents() {
 }
 
 void ControlPort::UserControl_Initialize() {
-    ShortReRaise("PanelKit::ControlPort.UserControl_Initialize", [&] {
+    ShortReRaise(kSource.Method("UserControl_Initialize"), [&] {
         {
             LayoutGuard guard(mblnLayoutBusy);
             mobjHelp = std::make_unique<Help>();

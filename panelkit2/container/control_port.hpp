@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "panelkit2/automation/error_source.hpp"
 #include "panelkit2/container/child_event_sink.hpp"
 #include "panelkit2/container/template_array.hpp"
 #include "panelkit2/controls/control_base.hpp"
@@ -115,6 +116,9 @@ class ControlPort : public ControlBase {
     void UserControl_ReadProperties(host::PropertyBag& bag) override;
 
   private:
+    // "PanelKit::ControlPort." and the procedure: the sources of the container's failures.
+    static constexpr ErrorSource kSource{"ControlPort"};
+
     // Life cycle (control_port.cpp).
     void UserControl_Initialize();
     void UserControl_Terminate();

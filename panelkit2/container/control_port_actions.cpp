@@ -24,7 +24,7 @@ void ControlPort::SetAction(std::string_view newAction) {
 // element. The container's own actions stand only for a page without controls.
 std::string ControlPort::GetSelectedActions() {
     MemberCache::Scope names;
-    return FullReRaise("PanelKit::ControlPort.GetSelectedActions", [&] {
+    return FullReRaise(kSource.Method("GetSelectedActions"), [&] {
         host::Collection& all = Ctl();
         if (all.Count() == 0) return mstrPortActions;
         std::string result;
@@ -40,7 +40,7 @@ std::string ControlPort::GetSelectedActions() {
 
 void ControlPort::ShowControls() {
     MemberCache::Scope names;
-    FullReRaise("PanelKit::ControlPort.ShowControls", [&] {
+    FullReRaise(kSource.Method("ShowControls"), [&] {
         for (host::Collection* group : {&CtlVisible(), &CtlCommand()})
             for (int32_t i = 1; i <= group->Count(); ++i)
                 child::Let(*child::At(*group, i), "Visible", true);
@@ -49,7 +49,7 @@ void ControlPort::ShowControls() {
 
 void ControlPort::HideControls() {
     MemberCache::Scope names;
-    FullReRaise("PanelKit::ControlPort.HideControls", [&] {
+    FullReRaise(kSource.Method("HideControls"), [&] {
         host::Collection& all = Ctl();
         for (int32_t i = 1; i <= all.Count(); ++i) child::Let(*child::At(all, i), "Visible", false);
     });

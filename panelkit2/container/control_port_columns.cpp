@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/container/child_members.hpp"
 #include "panelkit2/container/control_port.hpp"
 #include "panelkit2/container/layout_numbers.hpp"
 #include "panelkit2/container/member_cache.hpp"
-#include "panelkit2/automation/mod_error.hpp"
-#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2 {
 
@@ -207,7 +207,7 @@ void SetRowTops(host::Collection& buttons, const std::vector<int32_t>& rowEnds, 
 
 void ControlPort::PositionLeft() {
     MemberCache::Scope names;
-    FullReRaise("PanelKit::ControlPort.PositionLeft", [&] {
+    FullReRaise(kSource.Method("PositionLeft"), [&] {
         host::Collection& visible = CtlVisible();
         if (visible.Count() == 0) return;
         const double containerWidth = W();
@@ -233,7 +233,7 @@ void ControlPort::PositionLeft() {
 
 void ControlPort::PositionCommand() {
     MemberCache::Scope names;
-    FullReRaise("PanelKit::ControlPort.PositionCommand", [&] {
+    FullReRaise(kSource.Method("PositionCommand"), [&] {
         host::Collection& buttons = CtlCommand();
         const int32_t n = buttons.Count();
         if (n == 0) return;

@@ -3,13 +3,13 @@
 
 #include <cmath>
 
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/container/child_members.hpp"
 #include "panelkit2/container/control_port.hpp"
 #include "panelkit2/container/layout_numbers.hpp"
 #include "panelkit2/container/member_cache.hpp"
 #include "panelkit2/controls/layout_guard.hpp"
-#include "panelkit2/automation/mod_error.hpp"
-#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2 {
 
@@ -96,7 +96,7 @@ bool ControlPort::Position() {
 
 void ControlPort::PositionStack() {
     MemberCache::Scope names;
-    FullReRaise("PanelKit::ControlPort.PositionStack", [&] {
+    FullReRaise(kSource.Method("PositionStack"), [&] {
         host::Collection& visible = CtlVisible();
         const int32_t n = visible.Count();
         if (n == 0) return;
@@ -124,7 +124,7 @@ void ControlPort::PositionStack() {
 // Centres the stack (and the command block below it) when everything fits.
 void ControlPort::PositionTop() {
     MemberCache::Scope names;
-    FullReRaise("PanelKit::ControlPort.PositionTop", [&] {
+    FullReRaise(kSource.Method("PositionTop"), [&] {
         host::Collection& visible = CtlVisible();
         if (visible.Count() == 0) return;
         const double content = static_cast<double>(mlngStackHeight) + mlngCommandHeight;
@@ -147,7 +147,7 @@ void ControlPort::PositionTop() {
 
 // Appends the control created last under the content, for hosts adding fields one by one.
 int32_t ControlPort::PositionLast() {
-    return FullReRaise("PanelKit::ControlPort.PositionLast", [&] {
+    return FullReRaise(kSource.Method("PositionLast"), [&] {
         host::Collection& all = Ctl();
         if (all.Count() == 0) return int32_t{0};
         const double r = ScrollRoom(mlngBottom > H());
@@ -186,7 +186,7 @@ void ControlPort::FitLists() {
 
 // The container shows a border exactly while it scrolls.
 void ControlPort::ResetScrollBar() {
-    FullReRaise("PanelKit::ControlPort.ResetScrollBar", [&] {
+    FullReRaise(kSource.Method("ResetScrollBar"), [&] {
         const int32_t h = RoundedLong(H());
         if (mlngBottom > h) {
             ScrollBar.Min(0);
@@ -227,7 +227,7 @@ void ControlPort::ScrollBar_GotFocus() {
 }
 
 void ControlPort::Paint() {
-    FullReRaise("PanelKit::ControlPort.Paint", [&] {
+    FullReRaise(kSource.Method("Paint"), [&] {
         if (mblnLayoutBusy) return;
         {
             LayoutGuard guard(mblnLayoutBusy);
@@ -245,7 +245,7 @@ void ControlPort::UserControl_Resize() {
     // An invalid size (error 380) ends the resize quietly; the guard clears the busy flag on
     // every exit, so later resizes still work.
     Swallow(err::InvalidPropertyValue, [&] {
-        FullReRaise("PanelKit::ControlPort.UserControl_Resize", [&] {
+        FullReRaise(kSource.Method("UserControl_Resize"), [&] {
             LayoutGuard guard(mblnLayoutBusy);
             HideAllPopUps();
             HideControls();

@@ -59,7 +59,7 @@ void ControlPort::UseCreator(ControlID kind, TemplateArray::Creator creator) {
 // The n-th control of a kind since the last NewCanvas is element n of its array: loaded
 // the first time, reused (and emptied) on every later page.
 ObjectRef ControlPort::GetNewControl(int16_t intControlID) {
-    return FullReRaise("PanelKit::ControlPort.NewControl", [&] {
+    return FullReRaise(kSource.Method("NewControl"), [&] {
         TemplateArray& array = TemplateArrayOf(intControlID);
         int16_t& created = mintCreated[static_cast<size_t>(intControlID)];
         CountOneMore(created);
@@ -87,7 +87,7 @@ void ControlPort::RegisterForLayout(const ObjectRef& ctl) {
 
 // An empty control (Show False) is not laid out.
 void ControlPort::AddControl(const Variant& ctl, const Variant& blnSet) {
-    FullReRaise("PanelKit::ControlPort.AddControl", [&] {
+    FullReRaise(kSource.Method("AddControl"), [&] {
         if (!blnSet.IsMissing() && !blnSet.AsBoolean()) return;
         const ObjectRef control = ctl.AsObject();
         if (!control) RaiseStandard(err::ObjectNotSet);
@@ -97,14 +97,14 @@ void ControlPort::AddControl(const Variant& ctl, const Variant& blnSet) {
 }
 
 void ControlPort::AddControlIdx(int16_t idx, const Variant& blnSet) {
-    FullReRaise("PanelKit::ControlPort.AddControlIdx", [&] {
+    FullReRaise(kSource.Method("AddControlIdx"), [&] {
         if (!blnSet.IsMissing() && !blnSet.AsBoolean()) return;
         RegisterForLayout(child::At(Ctl(), idx));
     });
 }
 
 ObjectRef ControlPort::GetControl(int16_t idx) {
-    return FullReRaise("PanelKit::ControlPort.GetControl", [&] { return child::At(Ctl(), idx); });
+    return FullReRaise(kSource.Method("GetControl"), [&] { return child::At(Ctl(), idx); });
 }
 
 ControlPort::CollectionRef ControlPort::CommandControls() const {
@@ -171,7 +171,7 @@ void ControlPort::ResetCounters() {
 
 void ControlPort::NewCanvas() {
     MemberCache::Scope names;
-    FullReRaise("PanelKit::ControlPort.NewCanvas", [&] {
+    FullReRaise(kSource.Method("NewCanvas"), [&] {
         mcolCtlVisible_.reset();
         mcolCtlCommand_.reset();
         ClearAndHideAll();

@@ -13,8 +13,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "panelkit2/container/member_name.hpp"
 #include "panelkit2/automation/dispatch.hpp"
+#include "panelkit2/container/member_name.hpp"
 
 namespace panelkit2 {
 
