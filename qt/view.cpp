@@ -225,19 +225,26 @@ std::vector<QPointer<QWidget>> View::HoldUpdates() {
 }
 
 namespace {
-// Lets a held window's widgets update again without each asking for its own repaint, as
-// setUpdatesEnabled(true) does: Qt measures each widget queued for painting against all
-// its siblings, so a window of a thousand rows would cost a million checks. The window's
-// own repaint covers them all. Widgets held on their own stay held, as Qt's walk leaves
-// them.
-void ReleaseDescendants(QWidget& widget) {
+// Lets a held window's widgets update again and asks for a repaint of what the window
+// shows (`shown`, in the widget's coordinates). Qt's setUpdatesEnabled(true) would queue
+// every widget of the window, the rows scrolled out of sight included, and measure each
+// against all its siblings: a million checks for a thousand rows. A repaint of the window
+// alone is not enough either: Qt leaves out the children that fill their whole area, so
+// each shown child is asked for its own. Widgets held on their own stay held, as Qt's walk
+// leaves them.
+void ReleaseDescendants(QWidget& widget, const QRect& shown) {
     for (QObject* object : widget.children()) {
         auto* child = qobject_cast<QWidget*>(object);
         if (!child || child->isWindow() || child->testAttribute(Qt::WA_ForceUpdatesDisabled))
             continue;
         if (!child->testAttribute(Qt::WA_UpdatesDisabled)) continue;
         child->setAttribute(Qt::WA_UpdatesDisabled, false);
-        ReleaseDescendants(*child);
+        QRect inside;
+        if (child->isVisible()) {
+            inside = shown.intersected(child->geometry()).translated(-child->pos());
+            if (!inside.isEmpty()) child->update(inside);
+        }
+        ReleaseDescendants(*child, inside);
     }
 }
 }  // namespace
@@ -249,7 +256,7 @@ void View::ReleaseUpdates(const std::vector<QPointer<QWidget>>& held) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
     for (const QPointer<QWidget>& window : held) {
         if (!window) continue;
-        ReleaseDescendants(*window);
+        ReleaseDescendants(*window, window->rect());
         window->setUpdatesEnabled(true);
     }
 }

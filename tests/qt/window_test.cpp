@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <set>
@@ -112,6 +113,64 @@ TEST_F(WindowTest, APageOfChecksIsDrawn) {
         EXPECT_GT(captionInk, 10) << "caption of row " << i;
         // A ticked box has more ink than an empty one.
         EXPECT_EQ(boxInk > 8, i % 2 == 0) << "box of row " << i << ": " << boxInk;
+    }
+}
+
+// What the window really shows (its backing store), not a fresh rendering as grab() makes.
+QImage OnScreen(QWidget& window) {
+    // The repaint is asked for while the view shows its changes, so it runs a pass later.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+int InkIn(const QImage& image, const QRect& area) {
+    int ink = 0;
+    for (int py = area.top(); py <= area.bottom(); ++py)
+        for (int px = area.left(); px <= area.right(); ++px)
+            ink += image.pixelColor(px, py).lightness() < 96;
+    return ink;
+}
+
+// A page turned on a window already on screen, with more rows than the window shows: the
+// rows in sight are painted anew, though every row of the window opaquely fills its area.
+TEST_F(WindowTest, APageTurnedWhileShownIsPaintedAnew) {
+    constexpr int kRows = 40;
+    constexpr int kShownRows = 8;
+    constexpr int kPitch = 19;
+    host::Form form("Page");
+    form.Move(0, 0, Tx(320), Ty(kShownRows * kPitch + 10));
+    form.BackColor(host::colors::White);
+    form.Show();
+    TheView().Sync();
+    std::vector<std::unique_ptr<Check>> checks;
+    for (int i = 0; i < kRows; ++i) {
+        auto& check = *checks.emplace_back(std::make_unique<Check>());
+        check.Caption("Option " + std::to_string(i + 1));
+        check.BackColor(host::colors::White);
+        check.CaptionLabel().BackColor(host::colors::White);
+        check.Surface().SetParent(&form);
+        check.Surface().Move(Tx(10), Ty(10 + kPitch * i));
+        check.Value(i % 2 == 0);
+    }
+    TheView().Sync();
+    QWidget& window = *Shown(form);
+    const auto boxOf = [&](int row) { return QRect(10, 10 + kPitch * row, 17, 17); };
+    const auto captionOf = [&](int row) { return QRect(30, 10 + kPitch * row, 200, 17); };
+    const QImage before = OnScreen(window);
+    // Every row changes: enough to hold the window's painting while the view shows them.
+    for (int i = 0; i < kRows; ++i) {
+        checks[static_cast<size_t>(i)]->Value(i % 2 != 0);
+        checks[static_cast<size_t>(i)]->Caption(i % 2 != 0 ? "Ticked option" : "Option");
+    }
+    TheView().Sync();
+    const QImage after = OnScreen(window);
+    for (int i = 0; i < kShownRows - 1; ++i) {
+        EXPECT_EQ(InkIn(before, boxOf(i)) > 8, i % 2 == 0) << "row " << i << " before";
+        EXPECT_EQ(InkIn(after, boxOf(i)) > 8, i % 2 != 0) << "row " << i << " after";
+        // The longer caption has more ink.
+        EXPECT_EQ(InkIn(after, captionOf(i)) > InkIn(after, captionOf(i + 1)), i % 2 != 0)
+            << "caption of row " << i;
     }
 }
 
