@@ -14,6 +14,16 @@
 // the row says By::Val. A by-reference argument receives the value converted to the
 // declared type, and what a C++ reference parameter leaves in it. A C++ reference binds
 // straight to the caller's value when the types already match: no copy is made.
+//
+// An int64_t result is published as a Double (a count that may outgrow a Long). A static
+// member function binds like any other and is called without the object. An overloaded
+// name is narrowed to one overload by its parameter types, as for the published member
+// that takes a Variant index where C++ also offers a number:
+//
+//     M::Get("Item", 0, Overload<const Variant&>(&Collection::Item), {By::Val}),
+//
+// A member published with another shape than the C++ one gets a C++ overload of that shape
+// rather than an adapter in the table. Getters and setters may be noexcept.
 
 #include <cstdint>
 #include <functional>
@@ -82,7 +92,7 @@ constexpr VarType TypeOf() {
         return VarType::Long;
     else if constexpr (std::is_same_v<V, float>)
         return VarType::Single;
-    else if constexpr (std::is_same_v<V, double>)
+    else if constexpr (std::is_same_v<V, double> || std::is_same_v<V, int64_t>)
         return VarType::Double;
     else if constexpr (std::is_same_v<V, std::string> || std::is_same_v<V, std::string_view>)
         return VarType::String;
@@ -174,6 +184,8 @@ Variant ToVariant(R&& value) {
     using V = std::remove_cvref_t<R>;
     if constexpr (std::is_same_v<V, uint32_t>)
         return Variant(static_cast<int32_t>(value));
+    else if constexpr (std::is_same_v<V, int64_t>)
+        return Variant(static_cast<double>(value));
     else if constexpr (std::is_same_v<V, Variant>)
         return std::forward<R>(value);
     else if constexpr (std::is_convertible_v<V, ObjectRef> && !std::is_same_v<V, ObjectRef>)
@@ -182,22 +194,26 @@ Variant ToVariant(R&& value) {
         return Variant(std::forward<R>(value));
 }
 
-// The parts of a member function pointer type.
+// The parts of a member function pointer type, or of a plain function pointer type (a
+// static member function: Class is void).
 template <class F>
 struct Signature;
-#define PANELKIT2_SIGNATURE(QUALIFIERS)                \
-    template <class C, class R, class... P>            \
-    struct Signature<R (C::*)(P...) QUALIFIERS> {      \
-        using Class = C;                               \
-        using Result = R;                              \
-        using Params = std::tuple<P...>;               \
-        static constexpr size_t kArity = sizeof...(P); \
-    };
-PANELKIT2_SIGNATURE()
-PANELKIT2_SIGNATURE(const)
-PANELKIT2_SIGNATURE(noexcept)
-PANELKIT2_SIGNATURE(const noexcept)
-#undef PANELKIT2_SIGNATURE
+template <class C, class R, class... P, bool N>
+struct Signature<R (C::*)(P...) noexcept(N)> {
+    using Class = C;
+    using Result = R;
+    using Params = std::tuple<P...>;
+    static constexpr size_t kArity = sizeof...(P);
+};
+template <class C, class R, class... P, bool N>
+struct Signature<R (C::*)(P...) const noexcept(N)> : Signature<R (C::*)(P...)> {};
+template <class R, class... P, bool N>
+struct Signature<R (*)(P...) noexcept(N)> {
+    using Class = void;
+    using Result = R;
+    using Params = std::tuple<P...>;
+    static constexpr size_t kArity = sizeof...(P);
+};
 
 // The object a row of T's table calls: T itself, a base of T, or what T forwards to
 // through Target() (the extender forwards to the widget it places).
@@ -210,18 +226,26 @@ C& BoundObject(Dispatchable& self) {
         return object.Target();
 }
 
+// Calls what a row binds: a member function on its object, a static one without.
+template <class T, class F, class... A>
+decltype(auto) Call(F fn, Dispatchable& self, A&&... args) {
+    if constexpr (std::is_member_function_pointer_v<F>)
+        return (BoundObject<T, typename Signature<F>::Class>(self).*fn)(std::forward<A>(args)...);
+    else
+        return fn(std::forward<A>(args)...);
+}
+
 template <class T, class F, size_t... I>
 Variant InvokeWith(const MemberDef& member, Dispatchable& self, Args args,
                    std::index_sequence<I...>) {
     using S = Signature<F>;
-    auto& object = BoundObject<T, typename S::Class>(self);
     const F fn = member.target.As<F>();
     if constexpr (S::kArity == 0) {
         if constexpr (std::is_void_v<typename S::Result>) {
-            (object.*fn)();
+            Call<T>(fn, self);
             return {};
         } else {
-            return ToVariant((object.*fn)());
+            return ToVariant(Call<T>(fn, self));
         }
     } else {
         Variant missing = Variant::Missing();
@@ -231,9 +255,9 @@ Variant InvokeWith(const MemberDef& member, Dispatchable& self, Args args,
             ArgSlot<std::tuple_element_t<I, typename S::Params>>(argAt(I), member.params[I])...};
         Variant result;
         if constexpr (std::is_void_v<typename S::Result>)
-            (object.*fn)(std::get<I>(slots).Get()...);
+            Call<T>(fn, self, std::get<I>(slots).Get()...);
         else
-            result = ToVariant((object.*fn)(std::get<I>(slots).Get()...));
+            result = ToVariant(Call<T>(fn, self, std::get<I>(slots).Get()...));
         (std::get<I>(slots).WriteBack(member.params[I]), ...);
         return result;
     }
@@ -246,6 +270,8 @@ Variant Invoke(const MemberDef& member, Dispatchable& self, Args args) {
 
 template <class P>
 ParamDef ParamFor() {
+    static_assert(!std::is_same_v<std::remove_cvref_t<P>, int64_t>,
+                  "a 64-bit integer is published only as a result");
     ParamDef param;
     param.type = TypeOf<P>();
     param.byRef = true;
@@ -289,18 +315,13 @@ MemberDef Row(std::string_view name, DispId id, MemberKind kind, F fn, Passes pa
 // value, so one overloaded name serves both: `&Check::Caption` picks each by its shape.
 template <class T>
 struct Members {
-    template <class C, class R, class... P>
-    static MemberDef Get(std::string_view name, DispId id, R (C::*get)(P...) const,
+    template <class C, class R, class... P, bool N>
+    static MemberDef Get(std::string_view name, DispId id, R (C::*get)(P...) const noexcept(N),
                          Passes passes = {}) {
         return binder::Row<T>(name, id, MemberKind::Get, get, passes);
     }
-    template <class C, class R, class... P>
-    static MemberDef Get(std::string_view name, DispId id, R (C::*get)(P...) const noexcept,
-                         Passes passes = {}) {
-        return binder::Row<T>(name, id, MemberKind::Get, get, passes);
-    }
-    template <class C, class... P>
-    static MemberDef Let(std::string_view name, DispId id, void (C::*let)(P...),
+    template <class C, class... P, bool N>
+    static MemberDef Let(std::string_view name, DispId id, void (C::*let)(P...) noexcept(N),
                          Passes passes = {}) {
         return binder::Row<T>(name, id, MemberKind::Let, let, passes);
     }
@@ -309,18 +330,27 @@ struct Members {
         return binder::Row<T>(name, id, MemberKind::Method, method, passes);
     }
     // Get and let under one identifier; `passes` are the let's (indexes, then the value).
-    template <class C, class R, class... P, class D, class... Q>
+    template <class C, class R, class... P, bool N, class D, class... Q, bool O>
     static std::vector<MemberDef> Property(std::string_view name, DispId id,
-                                           R (C::*get)(P...) const, void (D::*let)(Q...),
-                                           Passes passes = {}) {
-        return {Get(name, id, get, passes), Let(name, id, let, passes)};
-    }
-    template <class C, class R, class... P, class D, class... Q>
-    static std::vector<MemberDef> Property(std::string_view name, DispId id,
-                                           R (C::*get)(P...) const noexcept, void (D::*let)(Q...),
-                                           Passes passes = {}) {
+                                           R (C::*get)(P...) const noexcept(N),
+                                           void (D::*let)(Q...) noexcept(O), Passes passes = {}) {
         return {Get(name, id, get, passes), Let(name, id, let, passes)};
     }
 };
+
+// One overload of a member function, named by its parameter types: Overload<int32_t>(&C::X).
+template <class... P>
+struct OverloadOf {
+    template <class C, class R, bool N>
+    constexpr auto operator()(R (C::*fn)(P...) noexcept(N)) const noexcept {
+        return fn;
+    }
+    template <class C, class R, bool N>
+    constexpr auto operator()(R (C::*fn)(P...) const noexcept(N)) const noexcept {
+        return fn;
+    }
+};
+template <class... P>
+inline constexpr OverloadOf<P...> Overload{};
 
 }  // namespace panelkit2

@@ -3,6 +3,7 @@
 #include <limits>
 #include <utility>
 
+#include "panelkit2/automation/binder.hpp"
 #include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2::host {
@@ -51,41 +52,21 @@ void Collection::Remove(int32_t index) {
     mcolItems.erase(mcolItems.begin() + static_cast<std::ptrdiff_t>(Position(index)));
 }
 
-namespace {
-
-using B = Bind<Collection>;
-using V = VarType;
-
-std::vector<MemberDef> CollectionMembers() {
-    namespace id = collection_id;
-    return {
-        B::Get("Item", id::Item, V::Empty,
-               [](Collection& c, Args a) -> Variant { return c.Item(a[0]); },
-               {ByVal("Index", V::Empty)}),
-        B::Method("Add", id::Add, V::Empty, {ByVal("Item", V::Empty)},
-                  [](Collection& c, Args a) -> Variant {
-                      c.Add(a[0]);
-                      return {};
-                  }),
-        B::Get("Count", id::Count, V::Long,
-               [](Collection& c, Args) -> Variant { return c.Count(); }),
-        B::Method("Remove", id::Remove, V::Empty, {ByVal("Index", V::Empty)},
-                  [](Collection& c, Args a) -> Variant {
-                      c.Remove(a[0]);
-                      return {};
-                  }),
-        B::Method("Clear", id::Clear, V::Empty, {},
-                  [](Collection& c, Args) -> Variant {
-                      c.Clear();
-                      return {};
-                  }),
-    };
-}
-
-}  // namespace
-
+// Every member is passed by value. Item and Remove take the index as a Variant: a text
+// that reads as a number is still refused (13), not converted.
 const InterfaceTable& Collection::Interface() const {
-    static const InterfaceTable table("PanelKit2.Collection", CollectionMembers());
+    using M = Members<Collection>;
+    using C = Collection;
+    namespace id = collection_id;
+    static const InterfaceTable table(
+        "PanelKit2.Collection",
+        {
+            M::Get("Item", id::Item, Overload<const Variant&>(&C::Item), {By::Val}),
+            M::Method("Add", id::Add, &C::Add, {By::Val}),
+            M::Get("Count", id::Count, &C::Count),
+            M::Method("Remove", id::Remove, Overload<const Variant&>(&C::Remove), {By::Val}),
+            M::Method("Clear", id::Clear, &C::Clear),
+        });
     return table;
 }
 

@@ -4,14 +4,14 @@
 #include <utility>
 
 #include "panelkit2/automation/automation_error.hpp"
-#include "panelkit2/toolkit/host.hpp"
+#include "panelkit2/automation/binder.hpp"
 #include "panelkit2/automation/numeric.hpp"
+#include "panelkit2/toolkit/host.hpp"
 
 namespace panelkit2::host {
 
 namespace {
 
-constexpr int32_t kMessage = 1;
 constexpr const char* kSource = "PanelKit2.MsgHook";
 
 // Keyed entries (unique_ptr to something with Key()), looked up case-insensitively.
@@ -83,12 +83,16 @@ MsgHook::~MsgHook() {
     Host::Current().WindowMessage.Disconnect(mlngConnection);
 }
 
-void MsgHook::Register(Hwnd hwnd, const std::vector<int32_t>& messages) {
+void MsgHook::Register(Hwnd hwnd, int32_t message) {
     CheckWindow(hwnd);
     auto& watched = mcolRegistered[hwnd];
-    for (int32_t message : messages)
-        if (std::find(watched.begin(), watched.end(), message) == watched.end())
-            watched.push_back(message);
+    if (std::find(watched.begin(), watched.end(), message) == watched.end())
+        watched.push_back(message);
+}
+
+void MsgHook::Register(Hwnd hwnd, const std::vector<int32_t>& messages) {
+    CheckWindow(hwnd);
+    for (int32_t message : messages) Register(hwnd, message);
 }
 
 void MsgHook::Unregister(Hwnd hwnd) {
@@ -131,53 +135,32 @@ int16_t MsgHook::HighWord(int32_t value) noexcept {
 void MsgHook::OnWindowMessage(Hwnd hwnd, int32_t message, int32_t wParam, int32_t lParam) {
     if (!mblnEnabled || !Watches(hwnd, message)) return;
     Message.Emit(hwnd, message, wParam, lParam);
-    RaiseEvent(kMessage, {hwnd, message, wParam, lParam});
+    RaiseEvent(Events::Message, {hwnd, message, wParam, lParam});
 }
 
 // ---------------------------------------------------------------------------------------
 // Interface
 
-namespace {
-
-using B = Bind<MsgHook>;
-using V = VarType;
-
-std::vector<MemberDef> MsgHookMembers() {
-    namespace id = msg_hook_id;
-    return {
-        B::Get("Enabled", id::Enabled, V::Boolean,
-               [](MsgHook& h, Args) -> Variant { return h.Enabled(); }),
-        B::Let("Enabled", id::Enabled, {ByVal("Value", V::Boolean)},
-               [](MsgHook& h, Args a) -> Variant {
-                   h.Enabled(a[0].AsBoolean());
-                   return {};
-               }),
-        B::Method("Register", id::Register, V::Empty,
-                  {ByVal("hWnd", V::Long), ByVal("Message", V::Long)},
-                  [](MsgHook& h, Args a) -> Variant {
-                      h.Register(a[0].AsLong(), {a[1].AsLong()});
-                      return {};
-                  }),
-        B::Method("Unregister", id::Unregister, V::Empty, {ByVal("hWnd", V::Long)},
-                  [](MsgHook& h, Args a) -> Variant {
-                      h.Unregister(a[0].AsLong());
-                      return {};
-                  }),
-        B::Method("LowWord", id::LowWord, V::Integer, {ByVal("Value", V::Long)},
-                  [](MsgHook&, Args a) -> Variant { return MsgHook::LowWord(a[0].AsLong()); }),
-        B::Method("HighWord", id::HighWord, V::Integer, {ByVal("Value", V::Long)},
-                  [](MsgHook&, Args a) -> Variant { return MsgHook::HighWord(a[0].AsLong()); }),
-    };
-}
-
-}  // namespace
-
+// Every member is passed by value.
 const InterfaceTable& MsgHook::Interface() const {
-    static const InterfaceTable table("PanelKit2.MsgHook", MsgHookMembers(),
-                                      {{"Message",
-                                        kMessage,
-                                        {ByVal("hWnd", V::Long), ByVal("Msg", V::Long),
-                                         ByVal("wParam", V::Long), ByVal("lParam", V::Long)}}});
+    using M = Members<MsgHook>;
+    using H = MsgHook;
+    namespace id = msg_hook_id;
+    static const InterfaceTable table(
+        "PanelKit2.MsgHook",
+        {
+            M::Property("Enabled", id::Enabled, &H::Enabled, &H::Enabled, {By::Val}),
+            M::Method("Register", id::Register, Overload<Hwnd, int32_t>(&H::Register),
+                      {By::Val, By::Val}),
+            M::Method("Unregister", id::Unregister, &H::Unregister, {By::Val}),
+            M::Method("LowWord", id::LowWord, &H::LowWord, {By::Val}),
+            M::Method("HighWord", id::HighWord, &H::HighWord, {By::Val}),
+        },
+        {
+            Event(Events::Message, "Message",
+                  {ByVal("hWnd", VarType::Long), ByVal("Msg", VarType::Long),
+                   ByVal("wParam", VarType::Long), ByVal("lParam", VarType::Long)}),
+        });
     return table;
 }
 

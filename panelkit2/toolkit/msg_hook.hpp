@@ -4,7 +4,6 @@
 // and raises one Message event per watched message while it is switched on. Windows and
 // their messages are registered either directly (Register) or as keyed entries
 // (AddWindow / AddMessage), whose message entries carry a flag for the handler to set.
-// Event: 1 Message(hWnd, Msg, wParam, lParam).
 
 #include <cstdint>
 #include <map>
@@ -29,6 +28,9 @@ inline constexpr DispId HighWord = 4;
 
 class MsgHook : public Dispatchable {
   public:
+    // Message(hWnd, Msg, wParam, lParam).
+    enum class Events : int32_t { Message = 1 };
+
     // One watched message of a keyed window entry. The hook reports the message whatever
     // the flag says; the flag is the handler's note about the message (for instance that
     // the window should not act on it), kept for whoever watches the window.
@@ -80,6 +82,7 @@ class MsgHook : public Dispatchable {
 
     // Adds messages to watch for a window (0 is no window: error 5).
     void Register(Hwnd hwnd, const std::vector<int32_t>& messages);
+    void Register(Hwnd hwnd, int32_t message);
     // Forgets what Register added for the window (keyed entries stay).
     void Unregister(Hwnd hwnd);
 

@@ -4,15 +4,12 @@
 #include <utility>
 
 #include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/automation/binder.hpp"
 
 namespace panelkit2::host {
 
 namespace {
 
-constexpr int32_t kScroll = 1;
-constexpr int32_t kChange = 2;
-constexpr int32_t kMouseDown = 3;
-constexpr int32_t kMouseUp = 4;
 constexpr int16_t kLeftButton = 1;
 
 }  // namespace
@@ -91,19 +88,19 @@ float Slider::ThumbX() const noexcept {
 
 void Slider::RaiseScroll() {
     Scroll.Emit();
-    RaiseEvent(kScroll, {});
+    RaiseEvent(Events::Scroll, {});
 }
 
 void Slider::RaiseChange() {
     Change.Emit();
-    RaiseEvent(kChange, {});
+    RaiseEvent(Events::Change, {});
 }
 
-void Slider::RaiseMouse(int32_t eventId, const Signal<int16_t, int16_t, float, float>& signal) {
+void Slider::RaiseMouse(Events event, const Signal<int16_t, int16_t, float, float>& signal) {
     const float x = ThumbX();
     const float y = Height() / 2;
     signal.Emit(kLeftButton, 0, x, y);
-    RaiseEvent(eventId, {kLeftButton, int16_t{0}, x, y});
+    RaiseEvent(event, {kLeftButton, int16_t{0}, x, y});
 }
 
 void Slider::UserDragTo(int32_t value) {
@@ -112,7 +109,7 @@ void Slider::UserDragTo(int32_t value) {
         mblnDragging = true;
         mlngDragStart = mlngValue;
         SetFocus();
-        RaiseMouse(kMouseDown, MouseDown);
+        RaiseMouse(Events::MouseDown, MouseDown);
     }
     if (MoveThumb(value)) RaiseScroll();
 }
@@ -120,7 +117,7 @@ void Slider::UserDragTo(int32_t value) {
 void Slider::UserRelease() {
     if (!mblnDragging) return;
     mblnDragging = false;
-    RaiseMouse(kMouseUp, MouseUp);
+    RaiseMouse(Events::MouseUp, MouseUp);
     if (mlngValue != mlngDragStart) RaiseChange();
 }
 
@@ -157,65 +154,41 @@ void Slider::UserKey(int16_t keyCode) {
 
 namespace {
 
-using B = Bind<Slider>;
-using V = VarType;
-
-// A Long property read and written through a pair of typed members.
-template <int32_t (Slider::*Read)() const noexcept, void (Slider::*Write)(int32_t)>
-std::vector<MemberDef> LongProperty(std::string_view name, DispId id) {
-    return {B::Get(name, id, V::Long, [](Slider& s, Args) -> Variant { return (s.*Read)(); }),
-            B::Let(name, id, {ByVal("Value", V::Long)}, [](Slider& s, Args a) -> Variant {
-                (s.*Write)(a[0].AsLong());
-                return {};
-            })};
-}
-
-std::vector<MemberDef> SliderMembers() {
-    namespace id = slider_id;
-    std::vector<MemberDef> members = {
-        B::Get("Text", id::Text, V::String, [](Slider& s, Args) -> Variant { return s.Text(); }),
-        B::Let("Text", id::Text, {ByVal("Value", V::String)},
-               [](Slider& s, Args a) -> Variant {
-                   s.Text(a[0].AsString());
-                   return {};
-               }),
-        // A Double: the widest range has more ticks than a Long holds.
-        B::Get("TickCount", id::TickCount, V::Double,
-               [](Slider& s, Args) -> Variant { return static_cast<double>(s.TickCount()); }),
-        B::Method("Refresh", id::Refresh, V::Empty, {},
-                  [](Slider& s, Args) -> Variant {
-                      s.Refresh();
-                      return {};
-                  }),
-    };
-    for (auto&& group : {
-             LongProperty<&Slider::Value, &Slider::Value>("Value", id::Value),
-             LongProperty<&Slider::Min, &Slider::Min>("Min", id::Min),
-             LongProperty<&Slider::Max, &Slider::Max>("Max", id::Max),
-             LongProperty<&Slider::SmallChange, &Slider::SmallChange>("SmallChange",
-                                                                      id::SmallChange),
-             LongProperty<&Slider::LargeChange, &Slider::LargeChange>("LargeChange",
-                                                                      id::LargeChange),
-             LongProperty<&Slider::TickFrequency, &Slider::TickFrequency>("TickFrequency",
-                                                                          id::TickFrequency),
-         })
-        members.insert(members.end(), group.begin(), group.end());
-    return members;
-}
-
 std::vector<ParamDef> MouseParams() {
-    return {ByVal("Button", V::Integer), ByVal("Shift", V::Integer), ByVal("X", V::Single),
-            ByVal("Y", V::Single)};
+    return {ByVal("Button", VarType::Integer), ByVal("Shift", VarType::Integer),
+            ByVal("X", VarType::Single), ByVal("Y", VarType::Single)};
 }
 
 }  // namespace
 
+// Every member is passed by value. TickCount is a Double: the widest range has more ticks
+// than a Long holds.
 const InterfaceTable& Slider::Interface() const {
-    static const InterfaceTable table("PanelKit2.Slider", SliderMembers(),
-                                      {{"Scroll", kScroll, {}},
-                                       {"Change", kChange, {}},
-                                       {"MouseDown", kMouseDown, MouseParams()},
-                                       {"MouseUp", kMouseUp, MouseParams()}});
+    using M = Members<Slider>;
+    using S = Slider;
+    namespace id = slider_id;
+    static const InterfaceTable table(
+        "PanelKit2.Slider",
+        {
+            M::Property("Text", id::Text, &S::Text, &S::Text, {By::Val}),
+            M::Get("TickCount", id::TickCount, &S::TickCount),
+            M::Method("Refresh", id::Refresh, &S::Refresh),
+            M::Property("Value", id::Value, &S::Value, &S::Value, {By::Val}),
+            M::Property("Min", id::Min, &S::Min, &S::Min, {By::Val}),
+            M::Property("Max", id::Max, &S::Max, &S::Max, {By::Val}),
+            M::Property("SmallChange", id::SmallChange, &S::SmallChange, &S::SmallChange,
+                        {By::Val}),
+            M::Property("LargeChange", id::LargeChange, &S::LargeChange, &S::LargeChange,
+                        {By::Val}),
+            M::Property("TickFrequency", id::TickFrequency, &S::TickFrequency, &S::TickFrequency,
+                        {By::Val}),
+        },
+        {
+            Event(Events::Scroll, "Scroll"),
+            Event(Events::Change, "Change"),
+            Event(Events::MouseDown, "MouseDown", MouseParams()),
+            Event(Events::MouseUp, "MouseUp", MouseParams()),
+        });
     return table;
 }
 

@@ -3,7 +3,6 @@
 // A track bar: a thumb on a horizontal track of integer positions Min..Max. The value never
 // leaves the range; an assignment that changes it raises Change, as a settled drag does.
 // Min may not pass Max (error 380): callers widen the range before moving its other end.
-// Events: 1 Scroll, 2 Change, 3 MouseDown, 4 MouseUp.
 
 #include <cstdint>
 #include <string>
@@ -38,6 +37,8 @@ class Slider : public Widget, public Dispatchable {
     static constexpr int16_t KeyUp = 38;
     static constexpr int16_t KeyRight = 39;
     static constexpr int16_t KeyDown = 40;
+
+    enum class Events : int32_t { Scroll = 1, Change, MouseDown, MouseUp };
 
     explicit Slider(Widget* parent = nullptr, std::string name = "Slider");
 
@@ -96,7 +97,7 @@ class Slider : public Widget, public Dispatchable {
     float ThumbX() const noexcept;
     void RaiseScroll();
     void RaiseChange();
-    void RaiseMouse(int32_t eventId, const Signal<int16_t, int16_t, float, float>& signal);
+    void RaiseMouse(Events event, const Signal<int16_t, int16_t, float, float>& signal);
     [[noreturn]] void RaiseInvalidValue() const;
 
     int32_t mlngValue = 0;

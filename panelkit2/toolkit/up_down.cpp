@@ -5,16 +5,13 @@
 #include <utility>
 
 #include "panelkit2/automation/automation_error.hpp"
-#include "panelkit2/toolkit/host.hpp"
+#include "panelkit2/automation/binder.hpp"
 #include "panelkit2/automation/numeric.hpp"
+#include "panelkit2/toolkit/host.hpp"
 
 namespace panelkit2::host {
 
 namespace {
-
-constexpr int32_t kChange = 1;
-constexpr int32_t kDownClick = 2;
-constexpr int32_t kUpClick = 3;
 
 [[noreturn]] void RaiseInvalidValue() {
     RaiseStandard(err::InvalidPropertyValue, "PanelKit2.UpDown");
@@ -81,7 +78,7 @@ void UpDown::BuddyProperty(std::string value) {
 
 void UpDown::RaiseChange() {
     Change.Emit();
-    RaiseEvent(kChange, {});
+    RaiseEvent(Events::Change, {});
 }
 
 // The number the buttons step from: the buddy's text when there is a buddy. A text whose
@@ -97,7 +94,7 @@ double UpDown::StepStart() const {
 
 // One step towards `towards` (Max for the up button, Min for the down button), so a
 // reversed range reverses the buttons and a start outside the range comes back into it.
-void UpDown::Spin(double towards, const Signal<>& click, int32_t clickEvent) {
+void UpDown::Spin(double towards, const Signal<>& click, Events clickEvent) {
     if (!AcceptsInput()) return;
     const double start = StepStart();
     const double step = towards > start ? mdblIncrement : towards < start ? -mdblIncrement : 0;
@@ -109,57 +106,36 @@ void UpDown::Spin(double towards, const Signal<>& click, int32_t clickEvent) {
 }
 
 void UpDown::UserUp() {
-    Spin(mdblMax, UpClick, kUpClick);
+    Spin(mdblMax, UpClick, Events::UpClick);
 }
 
 void UpDown::UserDown() {
-    Spin(mdblMin, DownClick, kDownClick);
+    Spin(mdblMin, DownClick, Events::DownClick);
 }
 
 // ---------------------------------------------------------------------------------------
 // Interface
 
-namespace {
-
-using B = Bind<UpDown>;
-using V = VarType;
-
-template <double (UpDown::*Read)() const noexcept, void (UpDown::*Write)(double)>
-std::vector<MemberDef> DoubleProperty(std::string_view name, DispId id) {
-    return {B::Get(name, id, V::Double, [](UpDown& u, Args) -> Variant { return (u.*Read)(); }),
-            B::Let(name, id, {ByVal("Value", V::Double)}, [](UpDown& u, Args a) -> Variant {
-                (u.*Write)(a[0].AsDouble());
-                return {};
-            })};
-}
-
-std::vector<MemberDef> UpDownMembers() {
-    namespace id = up_down_id;
-    std::vector<MemberDef> members = {
-        B::Get("BuddyProperty", id::BuddyProperty, V::String,
-               [](UpDown& u, Args) -> Variant { return u.BuddyProperty(); }),
-        B::Let("BuddyProperty", id::BuddyProperty, {ByVal("Value", V::String)},
-               [](UpDown& u, Args a) -> Variant {
-                   u.BuddyProperty(a[0].AsString());
-                   return {};
-               }),
-    };
-    for (auto&& group : {
-             DoubleProperty<&UpDown::Value, &UpDown::Value>("Value", id::Value),
-             DoubleProperty<&UpDown::Min, &UpDown::Min>("Min", id::Min),
-             DoubleProperty<&UpDown::Max, &UpDown::Max>("Max", id::Max),
-             DoubleProperty<&UpDown::Increment, &UpDown::Increment>("Increment", id::Increment),
-         })
-        members.insert(members.end(), group.begin(), group.end());
-    return members;
-}
-
-}  // namespace
-
+// Every member is passed by value.
 const InterfaceTable& UpDown::Interface() const {
+    using M = Members<UpDown>;
+    using U = UpDown;
+    namespace id = up_down_id;
     static const InterfaceTable table(
-        "PanelKit2.UpDown", UpDownMembers(),
-        {{"Change", kChange, {}}, {"DownClick", kDownClick, {}}, {"UpClick", kUpClick, {}}});
+        "PanelKit2.UpDown",
+        {
+            M::Property("BuddyProperty", id::BuddyProperty, &U::BuddyProperty, &U::BuddyProperty,
+                        {By::Val}),
+            M::Property("Value", id::Value, &U::Value, &U::Value, {By::Val}),
+            M::Property("Min", id::Min, &U::Min, &U::Min, {By::Val}),
+            M::Property("Max", id::Max, &U::Max, &U::Max, {By::Val}),
+            M::Property("Increment", id::Increment, &U::Increment, &U::Increment, {By::Val}),
+        },
+        {
+            Event(Events::Change, "Change"),
+            Event(Events::DownClick, "DownClick"),
+            Event(Events::UpClick, "UpClick"),
+        });
     return table;
 }
 

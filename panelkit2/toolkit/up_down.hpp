@@ -4,7 +4,6 @@
 // and never beyond the range (Min above Max is allowed and turns the direction round).
 // With a buddy widget the buttons step the buddy's text themselves; the buddy is reached
 // through a text getter and setter, so any widget with a text can be one.
-// Events: 1 Change, 2 DownClick, 3 UpClick.
 
 #include <cstdint>
 #include <functional>
@@ -29,6 +28,8 @@ class UpDown : public Widget, public Dispatchable {
   public:
     using TextGetter = std::function<std::string()>;
     using TextSetter = std::function<void(const std::string&)>;
+
+    enum class Events : int32_t { Change = 1, DownClick, UpClick };
 
     explicit UpDown(Widget* parent = nullptr, std::string name = "UpDown");
     ~UpDown() override;
@@ -73,7 +74,7 @@ class UpDown : public Widget, public Dispatchable {
     bool HasBuddy() const noexcept { return mBuddy && mfnGetText && mfnSetText; }
     double Clamp(double value) const noexcept;
     double StepStart() const;
-    void Spin(double towards, const Signal<>& click, int32_t clickEvent);
+    void Spin(double towards, const Signal<>& click, Events clickEvent);
     void RaiseChange();
 
     double mdblMin = 0;

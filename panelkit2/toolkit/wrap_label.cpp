@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "panelkit2/automation/binder.hpp"
 #include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/toolkit/host.hpp"
 
@@ -149,12 +150,6 @@ void WrapLine(std::string_view line, float width, std::vector<std::string_view>&
     }
 }
 
-constexpr int32_t kClick = 1;
-constexpr int32_t kDblClick = 2;
-constexpr int32_t kMouseDown = 3;
-constexpr int32_t kMouseMove = 4;
-constexpr int32_t kMouseUp = 5;
-
 }  // namespace
 
 WrapLabel::WrapLabel(Widget* parent, std::string name)
@@ -224,29 +219,29 @@ bool WrapLabel::Contains(float x, float y) const noexcept {
 
 void WrapLabel::RaiseClick() {
     Click.Emit();
-    RaiseEvent(kClick, {});
+    RaiseEvent(Events::Click, {});
 }
 
 void WrapLabel::RaiseDblClick() {
     DblClick.Emit();
-    RaiseEvent(kDblClick, {});
+    RaiseEvent(Events::DblClick, {});
 }
 
-void WrapLabel::RaiseMouse(int32_t eventId, const Signal<int16_t, int16_t, float, float>& signal,
+void WrapLabel::RaiseMouse(Events event, const Signal<int16_t, int16_t, float, float>& signal,
                            int16_t button, int16_t shift, float x, float y) {
     signal.Emit(button, shift, x, y);
-    RaiseEvent(eventId, {button, shift, x, y});
+    RaiseEvent(event, {button, shift, x, y});
 }
 
 void WrapLabel::UserMouseDown(int16_t button, int16_t shift, float x, float y) {
     if (!AcceptsInput()) return;
     mintPressed = static_cast<int16_t>(mintPressed | button);
-    RaiseMouse(kMouseDown, MouseDown, button, shift, x, y);
+    RaiseMouse(Events::MouseDown, MouseDown, button, shift, x, y);
 }
 
 void WrapLabel::UserMouseMove(int16_t button, int16_t shift, float x, float y) {
     if (!AcceptsInput()) return;
-    RaiseMouse(kMouseMove, MouseMove, button, shift, x, y);
+    RaiseMouse(Events::MouseMove, MouseMove, button, shift, x, y);
 }
 
 // The label keeps the mouse from press to release, so the release is reported wherever it
@@ -255,7 +250,7 @@ void WrapLabel::UserMouseUp(int16_t button, int16_t shift, float x, float y) {
     if (!AcceptsInput()) return;
     const bool clicked = (mintPressed & button & LeftButton) != 0 && Contains(x, y);
     mintPressed = static_cast<int16_t>(mintPressed & ~button);
-    RaiseMouse(kMouseUp, MouseUp, button, shift, x, y);
+    RaiseMouse(Events::MouseUp, MouseUp, button, shift, x, y);
     if (clicked) RaiseClick();
 }
 
@@ -272,7 +267,7 @@ void WrapLabel::UserDblClick(float x, float y) {
     if (!AcceptsInput()) return;
     UserClick(x, y);
     RaiseDblClick();
-    RaiseMouse(kMouseUp, MouseUp, LeftButton, 0, x, y);
+    RaiseMouse(Events::MouseUp, MouseUp, LeftButton, 0, x, y);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -280,71 +275,36 @@ void WrapLabel::UserDblClick(float x, float y) {
 
 namespace {
 
-using B = Bind<WrapLabel>;
-using V = VarType;
-
-// Colours travel as Long: system colours (high bit set) are negative numbers.
-template <OleColor (Widget::*Read)() const noexcept, void (Widget::*Write)(OleColor)>
-std::vector<MemberDef> Color(std::string_view name, DispId id) {
-    return {B::Get(name, id, V::Long,
-                   [](WrapLabel& l, Args) -> Variant { return static_cast<int32_t>((l.*Read)()); }),
-            B::Let(name, id, {ByVal("Value", V::Long)}, [](WrapLabel& l, Args a) -> Variant {
-                (l.*Write)(static_cast<OleColor>(a[0].AsLong()));
-                return {};
-            })};
-}
-
-std::vector<MemberDef> WrapLabelMembers() {
-    namespace id = wrap_label_id;
-    std::vector<MemberDef> members = {
-        B::Get("Caption", id::Caption, V::String,
-               [](WrapLabel& l, Args) -> Variant { return l.Caption(); }),
-        B::Let("Caption", id::Caption, {ByVal("Value", V::String)},
-               [](WrapLabel& l, Args a) -> Variant {
-                   l.Caption(a[0].AsString());
-                   return {};
-               }),
-        B::Get("AutoSize", id::AutoSize, V::Boolean,
-               [](WrapLabel& l, Args) -> Variant { return l.AutoSize(); }),
-        B::Let("AutoSize", id::AutoSize, {ByVal("Value", V::Boolean)},
-               [](WrapLabel& l, Args a) -> Variant {
-                   l.AutoSize(a[0].AsBoolean());
-                   return {};
-               }),
-        B::Method("Reflow", id::Reflow, V::Empty, {},
-                  [](WrapLabel& l, Args) -> Variant {
-                      l.Reflow();
-                      return {};
-                  }),
-        B::Method("Refresh", id::Refresh, V::Empty, {},
-                  [](WrapLabel& l, Args) -> Variant {
-                      l.Refresh();
-                      return {};
-                  }),
-    };
-    for (auto&& group : {Color<&Widget::ForeColor, &Widget::ForeColor>("ForeColor", id::ForeColor),
-                         Color<&Widget::BackColor, &Widget::BackColor>("BackColor", id::BackColor)})
-        members.insert(members.end(), group.begin(), group.end());
-    return members;
-}
-
 std::vector<ParamDef> MouseParams() {
-    return {ByVal("Button", V::Integer), ByVal("Shift", V::Integer), ByVal("X", V::Single),
-            ByVal("Y", V::Single)};
-}
-
-std::vector<EventDef> WrapLabelEvents() {
-    return {{"Click", kClick, {}},
-            {"DblClick", kDblClick, {}},
-            {"MouseDown", kMouseDown, MouseParams()},
-            {"MouseMove", kMouseMove, MouseParams()},
-            {"MouseUp", kMouseUp, MouseParams()}};
+    return {ByVal("Button", VarType::Integer), ByVal("Shift", VarType::Integer),
+            ByVal("X", VarType::Single), ByVal("Y", VarType::Single)};
 }
 
 }  // namespace
 
+// Every member is passed by value. Colours travel as Long: system colours (high bit set)
+// are negative numbers.
 const InterfaceTable& WrapLabel::Interface() const {
-    static const InterfaceTable table("PanelKit2.WrapLabel", WrapLabelMembers(), WrapLabelEvents());
+    using M = Members<WrapLabel>;
+    using L = WrapLabel;
+    namespace id = wrap_label_id;
+    static const InterfaceTable table(
+        "PanelKit2.WrapLabel",
+        {
+            M::Property("Caption", id::Caption, &L::Caption, &L::Caption, {By::Val}),
+            M::Property("AutoSize", id::AutoSize, &L::AutoSize, &L::AutoSize, {By::Val}),
+            M::Method("Reflow", id::Reflow, &L::Reflow),
+            M::Method("Refresh", id::Refresh, &L::Refresh),
+            M::Property("ForeColor", id::ForeColor, &L::ForeColor, &L::ForeColor, {By::Val}),
+            M::Property("BackColor", id::BackColor, &L::BackColor, &L::BackColor, {By::Val}),
+        },
+        {
+            Event(Events::Click, "Click"),
+            Event(Events::DblClick, "DblClick"),
+            Event(Events::MouseDown, "MouseDown", MouseParams()),
+            Event(Events::MouseMove, "MouseMove", MouseParams()),
+            Event(Events::MouseUp, "MouseUp", MouseParams()),
+        });
     return table;
 }
 

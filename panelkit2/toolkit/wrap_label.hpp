@@ -4,7 +4,6 @@
 // Controls reach it late-bound. With the sizing switch on it takes the one-line size of its
 // text (the text metrics' width, no padding, so a text sized this way never wraps); Reflow
 // makes it as high as its text wrapped at the current width.
-// Events: 1 Click, 2 DblClick, 3 MouseDown, 4 MouseMove, 5 MouseUp.
 
 #include <cstdint>
 #include <string>
@@ -33,6 +32,8 @@ class WrapLabel : public Widget, public Dispatchable {
     static constexpr int16_t LeftButton = 1;
     static constexpr int16_t RightButton = 2;
     static constexpr int16_t MiddleButton = 4;
+
+    enum class Events : int32_t { Click = 1, DblClick, MouseDown, MouseMove, MouseUp };
 
     explicit WrapLabel(Widget* parent = nullptr, std::string name = "WrapLabel");
 
@@ -80,7 +81,7 @@ class WrapLabel : public Widget, public Dispatchable {
     std::vector<std::string_view> WrapCaption() const;
     void RaiseClick();
     void RaiseDblClick();
-    void RaiseMouse(int32_t eventId, const Signal<int16_t, int16_t, float, float>& signal,
+    void RaiseMouse(Events event, const Signal<int16_t, int16_t, float, float>& signal,
                     int16_t button, int16_t shift, float x, float y);
 
     std::string mstrCaption;

@@ -121,6 +121,73 @@ TEST(Binder, OmittedOptionalsTakeTheirDefaultsAndRequiredOnesAreRefused) {
               err::TypeMismatch);
 }
 
+// The shapes beyond plain members: a noexcept setter, a 64-bit count, a static member and
+// an overloaded name.
+class Tally : public Dispatchable {
+  public:
+    const InterfaceTable& Interface() const override {
+        using M = Members<Tally>;
+        static const InterfaceTable table(
+            "Test.Tally",
+            {
+                M::Property("Armed", 0, &Tally::Armed, &Tally::Armed, {By::Val}),
+                M::Get("Total", 1, &Tally::Total),
+                M::Method("Low", 2, &Tally::Low, {By::Val}),
+                M::Method("Take", 3, Overload<const Variant&>(&Tally::Take), {By::Val}),
+                M::Method("TakeNumber", 4, Overload<int32_t&>(&Tally::Take)),
+            });
+        return table;
+    }
+
+    bool Armed() const noexcept { return armed; }
+    void Armed(bool value) noexcept { armed = value; }
+    int64_t Total() const noexcept { return total; }
+    static int16_t Low(int32_t value) noexcept { return static_cast<int16_t>(value & 0xFFFF); }
+    std::string Take(const Variant& item) { return "any " + item.ToDisplayText(); }
+    std::string Take(int32_t& item) {
+        item = 0;
+        return "number";
+    }
+
+    bool armed = false;
+    int64_t total = (int64_t{1} << 32) + 1;
+};
+
+TEST(Binder, NoexceptSettersStaticMembersAndWideCountsBind) {
+    Tally tally;
+    Variant on("True");
+    CallByName(tally, "Armed", CallKind::Let, Args(&on, 1));
+    EXPECT_TRUE(tally.armed);
+
+    // A count beyond a Long arrives whole, as a Double.
+    const Variant total = CallByName(tally, "Total", CallKind::GetOrMethod, {});
+    EXPECT_EQ(total.Type(), VarType::Double);
+    EXPECT_EQ(total.AsDouble(), 4294967297.0);
+
+    const MemberDef* low = tally.Interface().Find("Low", CallKind::GetOrMethod);
+    EXPECT_EQ(low->result, VarType::Integer);
+    EXPECT_EQ(low->params[0].type, VarType::Long);
+    Variant packed(int32_t{0x2FFFF});
+    const Variant word = CallByName(tally, "Low", CallKind::GetOrMethod, Args(&packed, 1));
+    EXPECT_EQ(word.Type(), VarType::Integer);
+    EXPECT_EQ(word.AsInteger(), -1);
+}
+
+TEST(Binder, AnOverloadIsChosenByItsParameterTypes) {
+    Tally tally;
+    EXPECT_EQ(tally.Interface().Find("Take", CallKind::GetOrMethod)->params[0].type,
+              VarType::Empty);
+    Variant text("7");
+    EXPECT_EQ(CallByName(tally, "Take", CallKind::GetOrMethod, Args(&text, 1)).AsString(), "any 7");
+    EXPECT_EQ(text.Type(), VarType::String);
+
+    Variant number("7");
+    EXPECT_EQ(CallByName(tally, "TakeNumber", CallKind::GetOrMethod, Args(&number, 1)).AsString(),
+              "number");
+    EXPECT_EQ(number.Type(), VarType::Long);
+    EXPECT_EQ(number.AsLong(), 0);
+}
+
 class Dummy : public Dispatchable {
   public:
     int16_t A() const { return 0; }
