@@ -19,6 +19,9 @@ class MirrorContext {
     // what it changed. Errors the model raises are reported, never thrown into Qt; widgets
     // the input destroys keep their QWidgets until Qt has finished delivering the event.
     virtual void RunInput(const std::function<void()>& input) = 0;
+    // False while a message box is open: the model may be half-way through a change, so
+    // what a QWidget asks of it later (the lines of a caption it paints) must wait.
+    virtual bool ModelSettled() const = 0;
 };
 
 }  // namespace panelkit2::qt

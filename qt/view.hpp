@@ -65,6 +65,7 @@ class View : public QObject, private MirrorContext {
     PixelScale Scale() const override;
     const ColorResolver& Colors() const override { return mColors; }
     void RunInput(const std::function<void()>& input) override;
+    bool ModelSettled() const override { return mintModalDepth == 0; }
 
     void UseQtServices();
     void Track(host::Widget& widget);

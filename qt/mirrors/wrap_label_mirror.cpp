@@ -24,16 +24,20 @@ QWidget* WrapLabelMirror::CreateWidget(QWidget* parent) {
     return label;
 }
 
-// The wrapped lines depend on the width as much as on the text.
+// The wrapped lines depend on the width as much as on the text. They are asked of the
+// model when the label is painted or read: of a page of captions only those in sight are.
 void WrapLabelMirror::ApplyContent(uint32_t mask) {
     const bool resized =
         (mask & Bit(host::WidgetProperty::Geometry)) && mLabel.Width() != msngWrappedWidth;
     if (!(mask & Bit(host::WidgetProperty::Text)) && !resized) return;
     msngWrappedWidth = mLabel.Width();
-    QStringList lines;
-    for (const std::string& line : mLabel.WrappedLines())
-        lines.append(TextPositions::ToQString(line));
-    static_cast<LinesWidget*>(Widget())->SetLines(std::move(lines));
+    static_cast<LinesWidget*>(Widget())->Invalidate([this]() -> std::optional<QStringList> {
+        if (Retired() || !Context().ModelSettled()) return std::nullopt;
+        QStringList lines;
+        for (const std::string& line : mLabel.WrappedLines())
+            lines.append(TextPositions::ToQString(line));
+        return lines;
+    });
 }
 
 // A double click arrives from Qt as a second press; the label takes it as one, so a

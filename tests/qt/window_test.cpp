@@ -14,6 +14,8 @@
 #include "panelkit2/toolkit/check_box.hpp"
 #include "panelkit2/toolkit/form.hpp"
 #include "panelkit2/toolkit/message_box.hpp"
+#include "panelkit2/toolkit/wrap_label.hpp"
+#include "qt/mirrors/lines_widget.hpp"
 #include "tests/qt/view_fixture.hpp"
 
 namespace panelkit2::qt {
@@ -172,6 +174,36 @@ TEST_F(WindowTest, APageTurnedWhileShownIsPaintedAnew) {
         EXPECT_EQ(InkIn(after, captionOf(i)) > InkIn(after, captionOf(i + 1)), i % 2 != 0)
             << "caption of row " << i;
     }
+    // A row out of sight is not painted; its caption still reads as the model has it.
+    EXPECT_EQ(Shown<LinesWidget>(checks.back()->CaptionLabel())->Text(),
+              QStringLiteral("Ticked option"));
+}
+
+// A caption label's lines are asked of the model when they are needed; while a message box
+// is open the model may be half-way through a change, so the lines shown before stand.
+TEST_F(WindowTest, CaptionLinesWaitWhileAMessageBoxIsOpen) {
+    host::Form form("Page");
+    host::WrapLabel label(&form, "wl");
+    label.Move(0, 0, Tx(300), Ty(20));
+    label.Caption("Before");
+    form.Show();
+    auto* shown = Shown<LinesWidget>(label);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->Text(), QStringLiteral("Before"));
+    label.Caption("Shown");
+    TheView().Sync();
+    QString readWhileOpen;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        label.Caption("Half-way");
+        readWhileOpen = shown->Text();
+        box->accept();
+    });
+    host::MsgBox("Settings saved", "Setup");
+    EXPECT_EQ(readWhileOpen, QStringLiteral("Before"));
+    TheView().Sync();
+    EXPECT_EQ(shown->Text(), QStringLiteral("Half-way"));
 }
 
 }  // namespace
