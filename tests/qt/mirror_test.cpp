@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -38,6 +39,27 @@ namespace panelkit2::qt {
 namespace {
 
 using MirrorTest = ViewFixture;
+
+// Caption lines drawn the way the style draws an item text, one line rectangle each.
+class StyleLines : public QWidget {
+  public:
+    StyleLines(QStringList lines, bool enabled) : mLines(std::move(lines)) { setEnabled(enabled); }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const int lineHeight = fontMetrics().lineSpacing();
+        QRect line(0, 0, width(), lineHeight);
+        for (const QString& text : mLines) {
+            style()->drawItemText(&painter, line, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                                  palette(), isEnabled(), text, QPalette::WindowText);
+            line.translate(0, lineHeight);
+        }
+    }
+
+  private:
+    QStringList mLines;
+};
 
 TEST_F(MirrorTest, HostServicesComeFromQtWhileTheViewLives) {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -300,6 +322,23 @@ TEST_F(MirrorTest, CaptionLabelsShowTheModelsWrappedLines) {
     const int lineHeight = shown->fontMetrics().lineSpacing();
     EXPECT_GT(inkIn(0, lineHeight), 10);
     EXPECT_GT(inkIn(image.height() - lineHeight, image.height()), 10);
+}
+
+// Plain lines are drawn without the style's text layout; they must not move by a pixel.
+TEST_F(MirrorTest, CaptionLinesLookAsTheStyleDrawsThem) {
+    const QStringList lines = {QStringLiteral("Option number 12 of page 345"),
+                               QStringLiteral("AVAWAT Ty fi ffi {[(|)]} @#$%^&*"),
+                               QStringLiteral("  blanks around  "),
+                               QStringLiteral(u"\u00DCber\tCaf\u00E9 \u20AC 5")};
+    for (const bool enabled : {true, false}) {
+        LinesWidget shown;
+        shown.SetLines(lines);
+        shown.setEnabled(enabled);
+        StyleLines expected(lines, enabled);
+        for (QWidget* widget : {static_cast<QWidget*>(&shown), static_cast<QWidget*>(&expected)})
+            widget->resize(260, shown.sizeHint().height() + 4);
+        EXPECT_EQ(shown.grab().toImage(), expected.grab().toImage()) << "enabled " << enabled;
+    }
 }
 
 TEST_F(MirrorTest, QWidgetsComeAndGoWithTheModelsWidgets) {
