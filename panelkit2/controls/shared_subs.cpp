@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "panelkit2/toolkit/host.hpp"
 #include "panelkit2/automation/mod_error.hpp"
 #include "panelkit2/automation/numeric.hpp"
+#include "panelkit2/toolkit/host.hpp"
 
 namespace panelkit2::SharedSubs {
 

@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/toolkit/host.hpp"
 #include "panelkit2/toolkit/key_codes.hpp"
-#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2::host {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/toolkit/command_button.hpp"
 #include "panelkit2/toolkit/form.hpp"
 #include "panelkit2/toolkit/host.hpp"
 #include "panelkit2/toolkit/list_box.hpp"
 #include "panelkit2/toolkit/text_box.hpp"
-#include "panelkit2/automation/numeric.hpp"
 
 namespace panelkit2::host::win {
 

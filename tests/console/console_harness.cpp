@@ -8,9 +8,9 @@
 #include <sstream>
 
 #include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/container/library_classes.hpp"
 #include "panelkit2/controls/control_base.hpp"
-#include "panelkit2/automation/numeric.hpp"
 #include "tools/console/script.hpp"
 
 namespace panelkit2::console_test {

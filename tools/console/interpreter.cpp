@@ -2,10 +2,10 @@
 
 #include <variant>
 
-#include "panelkit2/container/library_classes.hpp"
-#include "panelkit2/toolkit/property_bag.hpp"
 #include "panelkit2/automation/mod_error.hpp"
 #include "panelkit2/automation/numeric.hpp"
+#include "panelkit2/container/library_classes.hpp"
+#include "panelkit2/toolkit/property_bag.hpp"
 
 namespace panelkit2::console {
 

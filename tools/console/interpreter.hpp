@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "panelkit2/automation/automation_error.hpp"
-#include "panelkit2/controls/control_base.hpp"
 #include "panelkit2/automation/dispatch.hpp"
+#include "panelkit2/controls/control_base.hpp"
 #include "tools/console/event_printer.hpp"
 #include "tools/console/syntax_tree.hpp"
 
