@@ -1,0 +1,255 @@
+#include "panelkit2/choice/combo.hpp"
+
+#include <algorithm>
+
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
+#include "panelkit2/controls/action_list.hpp"
+#include "panelkit2/controls/control_id.hpp"
+#include "panelkit2/controls/layout_guard.hpp"
+#include "panelkit2/controls/shared_subs.hpp"
+
+namespace panelkit2 {
+
+namespace {
+constexpr int32_t kInitialDesiredWidth = 2600;
+constexpr float kInitialWidth = 2600;
+// A drop-down list is as high as a default element, so elements stacked one element
+// height and a gap apart do not overlap.
+constexpr float kListHeight = 255;
+// Room for the drop-down button beside an item's text.
+constexpr double kItemMargin = 300;
+}  // namespace
+
+Combo::Combo()
+    : OptionControl("Combo", {ControlID::Combo, "Combo", kInitialDesiredWidth}),
+      Combo_(&UserControl, "Combo"),
+      wlCaption(&UserControl, "wlCaption") {
+    Combo_[0].Height(kListHeight);
+    UserControl.Resize.Connect([this] { UserControl_Resize(); });
+    UserControl_Initialize();
+}
+
+void Combo::UserControl_Initialize() {
+    FullReRaise(Source().Method("UserControl_Initialize"), [&] {
+        {
+            LayoutGuard guard(mblnLayoutBusy);
+            mintCaptionWidth = 0;
+            mintArrayUpper = 0;
+            mintActionCount = 0;
+            mblnActionStored = false;
+            mintElementHeight = kDefaultElementHeight;
+            UserControl.Width(kInitialWidth);
+            wlCaption[0].Visible(false);
+            wlCaption[0].Move(0, 0);
+            Combo_[0].Move(0, 0, UserControl.Width());
+            mblnOptionMode = false;
+            mstrCommonAction.clear();
+            mlngDesiredWidth = kInitialDesiredWidth;
+        }
+        Paint();
+    });
+}
+
+host::ComboBox& Combo::ExistingList(int16_t idx) const {
+    if (!Combo_.Exists(idx)) RaiseStandard(err::SubscriptOutOfRange);
+    return Combo_[idx];
+}
+
+bool Combo::IsEmpty() const {
+    return FullReRaise(Source().Method("IsEmpty"), [&] { return Combo_[0].ListCount() == 0; });
+}
+
+bool Combo::Show() const {
+    return Combo_[0].ListCount() > 0;
+}
+
+std::string Combo::Selected(int16_t& idx) const {
+    return IndexFamily(
+        Source().Get("Selected"), std::string(),
+        [&](std::string& found) { return found = ExistingList(idx).Text(); },
+        [&] { idx = mintArrayUpper; });
+}
+
+// Exact comparison; the last equal item wins, a text that matches nothing changes nothing.
+void Combo::Selected(int16_t& idx, std::string_view value) {
+    IndexFamily(
+        Source().Let("Selected"), false,
+        [&](bool&) {
+            host::ComboBox& list = ExistingList(idx);
+            for (int16_t j = 0; j < list.ListCount(); ++j)
+                if (list.List(j) == value) list.ListIndex(j);
+            return false;
+        },
+        [&] { idx = mintArrayUpper; });
+}
+
+// The last record for the pair wins; records are matched by value, never by position.
+std::string Combo::Action(int16_t& idx, int16_t& idxItem) const {
+    return IndexFamily(
+        Source().Get("action"), std::string(),
+        [&](std::string& found) {
+            for (int32_t i = 0; i <= mintActionCount; ++i) {
+                const ActionRecord& record = mActions.at(static_cast<size_t>(i));
+                if (record.idx == idx && record.idxItem == idxItem) found = record.action;
+            }
+            return found;
+        },
+        [&] { idx = mintActionCount; });
+}
+
+void Combo::Action(int16_t& idx, int16_t& idxItem, std::string_view value) {
+    IndexFamily(
+        Source().Let("action"), false,
+        [&](bool&) {
+            StoreAction(idx, idxItem, value);
+            return false;
+        },
+        [&] { idx = mintActionCount; });
+}
+
+// Until an item was added every action is a common one. Afterwards the first record of
+// the pair takes it; a new pair takes a new record, or record 0 while none was written.
+void Combo::StoreAction(int16_t idx, int16_t idxItem, std::string_view value) {
+    mActions.resize(static_cast<size_t>(mintActionCount) + 1);
+    if (!mblnOptionMode) {
+        AppendAction(mstrCommonAction, value);
+        return;
+    }
+    for (int32_t i = 0; i <= mintActionCount; ++i) {
+        ActionRecord& record = mActions.at(static_cast<size_t>(i));
+        if (record.idx == idx && record.idxItem == idxItem) {
+            AppendAction(record.action, value);
+            mblnActionStored = true;
+            return;
+        }
+    }
+    if (mblnActionStored) {
+        mintActionCount = ToInteger(double(mintActionCount) + 1);
+        mActions.resize(static_cast<size_t>(mintActionCount) + 1);
+    }
+    mActions.at(static_cast<size_t>(mintActionCount)) = {idx, idxItem, std::string(value)};
+    mblnActionStored = true;
+}
+
+// The last item of the last element, -1 while that element has none.
+void Combo::RouteAction(std::string_view text) {
+    int16_t idx = mintArrayUpper;
+    int16_t idxItem = static_cast<int16_t>(Combo_[idx].ListCount() - 1);
+    Action(idx, idxItem, text);
+}
+
+// The first item of an element is selected at once and replaces an empty entry 0; later
+// items are appended unselected and count towards the widest item.
+void Combo::AddItem(int16_t idx, std::string_view vNewData) {
+    FullReRaise(Source().Method("AddItem"), [&] {
+        const int16_t textWidth = ToInteger(SharedSubs::GetTextWidth(UserControl.hDC(), vNewData));
+        const int16_t needed = ToInteger(textWidth + kItemMargin);
+        host::ComboBox& list = Combo_[idx];
+        if (needed > list.Width()) {
+            list.Width(needed);
+            if (mintFieldWidth < list.Width()) mintFieldWidth = ToInteger(list.Width());
+        }
+        if (list.List(0).empty()) {
+            list.List(0, std::string(vNewData));
+            list.ListIndex(0);
+            mblnOptionMode = true;
+            return;
+        }
+        list.AddItem(std::string(vNewData));
+        mintWidestItem = std::max(mintWidestItem, needed);
+        mblnOptionMode = true;
+        Paint();
+    });
+}
+
+int16_t Combo::ItemCount(int16_t idx) const {
+    return FullReRaise(Source().Method("ItemCount"), [&] { return Combo_[idx].ListCount(); });
+}
+
+void Combo::AddOption(std::string_view vData) {
+    FullReRaise(Source().Method("AddOption"), [&] { AddItem(mintArrayUpper, vData); });
+}
+
+// Every element holding the text selects it; the others keep their selection.
+void Combo::SetSelectedOption(std::string_view strItem) {
+    FullReRaise(Source().Method("SetSelectedOption"), [&] {
+        for (int32_t i = 0; i <= mintArrayUpper; ++i) {
+            host::ComboBox& list = Combo_[i];
+            for (int16_t j = 0; j < list.ListCount(); ++j)
+                if (list.List(j) == strItem) list.ListIndex(j);
+        }
+    });
+}
+
+// Leading empty texts vanish; later ones leave empty fields ("", a, "", b gives "a||b").
+std::string Combo::GetSelectedOption() const {
+    return FullReRaise(Source().Method("GetSelectedOption"), [&] {
+        std::string result;
+        for (int32_t i = 0; i <= mintArrayUpper; ++i) {
+            const std::string text = Combo_[i].Text();
+            if (!result.empty()) result += '|';
+            result += text;
+        }
+        return result;
+    });
+}
+
+// An element without a selection asks for item -1, where AddAction put the actions
+// attached before its first item.
+std::string Combo::GetSelectedAction() const {
+    return FullReRaise(Source().Method("GetSelectedAction"), [&] {
+        std::string result;
+        for (int16_t i = 0; i <= mintArrayUpper; ++i) {
+            // Copies: a quiet end writes into its arguments.
+            int16_t idx = i;
+            int16_t idxItem = Combo_[i].ListIndex();
+            const std::string action = Action(idx, idxItem);
+            if (!result.empty()) result += ',';
+            result += action;
+        }
+        return Answer(result);
+    });
+}
+
+void Combo::Clear() {
+    FullReRaise(Source().Method("Clear"), [&] {
+        ArrayCount(1);
+        host::ComboBox& list = Combo_[0];
+        list.Clear();
+        list.Move(0, list.Top(), UserControl.Width());
+        list.ToolTipText({});
+        Caption(0, std::string_view());
+        mintActionCount = 0;
+        mActions.assign(1, ActionRecord{});
+        wlCaption[0].Caption({});
+        wlCaption[0].ToolTipText({});
+        mintCaptionWidth = 0;
+        mintFieldWidth = 0;
+        mintWidestItem = 0;
+        ResetContract();
+        mintWidestCaption = 0;
+        Paint();
+    });
+}
+
+void Combo::UserControl_WriteProperties(host::PropertyBag& bag) {
+    bag.WriteProperty("ArrayCount", ArrayCount(), int16_t{1});
+    bag.WriteProperty("ElementHeight", mintElementHeight, kDefaultElementHeight);
+    bag.WriteProperty("Height", UserControl.Height(), Combo_[0].Height());
+    bag.WriteProperty("Width", UserControl.Width(), Combo_[0].Width());
+    WriteColours(bag);
+}
+
+// Applied through the members without laying out. A new control has its one element
+// already, so the element count grows (or shrinks) from what the control has.
+void Combo::UserControl_ReadProperties(host::PropertyBag& bag) {
+    LayoutGuard guard(mblnLayoutBusy);
+    ArrayCount(bag.ReadProperty("ArrayCount", int16_t{1}).AsInteger());
+    ElementHeight(bag.ReadProperty("ElementHeight", kDefaultElementHeight).AsInteger());
+    UserControl.Height(bag.ReadProperty("Height", Combo_[0].Height()).AsSingle());
+    UserControl.Width(bag.ReadProperty("Width", Combo_[0].Width()).AsSingle());
+    ReadColours(bag);
+}
+
+}  // namespace panelkit2
