@@ -24,6 +24,13 @@ constexpr float kRightMargin = 100;
 // What an option caption needs beside it: the label's left edge and some room on the right.
 constexpr float kOptionRoom = 600;
 constexpr float kCaptionLeft = 100;
+// Room the group caption keeps from both edges when it has to wrap.
+constexpr float kCaptionMargins = 200;
+// The surface before the first layout, and where its group caption starts.
+constexpr float kInitialHeight = 355;
+constexpr float kInitialWidth = 500;
+constexpr float kInitialCaptionLeft = 50;
+constexpr float kCaptionHeight = 255;
 constexpr int32_t kInitialDesiredWidth = 400;
 }  // namespace
 
@@ -278,16 +285,16 @@ void Radio::UserControl_Initialize() {
             LayoutGuard guard(mblnLayoutBusy);
             mintElementHeight = kDefaultElementHeight;
             ElementHeight(kDefaultElementHeight);
-            UserControl.Height(355);
-            UserControl.Width(500);
+            UserControl.Height(kInitialHeight);
+            UserControl.Width(kInitialWidth);
             host::OptionButton& first = Button(0);
-            first.Move(frame.Left() - 100, 0);
+            first.Move(frame.Left() - kButtonLeft, 0);
             first.Caption({});
             host::WrapLabel& label = Label(0);
             label.Move(kLabelLeft, first.Top());
             label.Caption({});
             frame.Move(0, 0, UserControl.Width(), UserControl.Height());
-            wlCaption.Move(50, 0, wlCaption.Width(), 255);
+            wlCaption.Move(kInitialCaptionLeft, 0, wlCaption.Width(), kCaptionHeight);
             mstrCommonAction.clear();
             mblnOptionMode = false;
             mblnFirstOptionFree = true;
@@ -331,11 +338,11 @@ void Radio::UserControl_Resize() {
             if (room > 0) label.Width(room);
         }
         frame.Move(0, 0, UserControl.Width(), UserControl.Height());
-        if (wlCaption.Width() + 100 > UserControl.Width()) {
-            wlCaption.Move(kCaptionLeft, 0, UserControl.Width() - 200);
+        if (wlCaption.Width() + kCaptionLeft > UserControl.Width()) {
+            wlCaption.Move(kCaptionLeft, 0, UserControl.Width() - kCaptionMargins);
             wlCaption.Reflow();
         } else {
-            SizeToText(wlCaption, std::string(wlCaption.ToolTipText()));
+            SizeToText(wlCaption, wlCaption.ToolTipText());
             wlCaption.Move(kCaptionLeft, 0);
         }
     });
