@@ -4,6 +4,7 @@
 
 #include "panelkit2/choice/check.hpp"
 #include "panelkit2/choice/command.hpp"
+#include "panelkit2/choice/radio.hpp"
 #include "panelkit2/container/control_port.hpp"
 
 namespace panelkit2 {
@@ -14,6 +15,7 @@ namespace {
 void RegisterLibraryClasses(ClassFactory& factory) {
     factory.Register("PanelKit2.Check", [] { return std::make_shared<Check>(); });
     factory.Register("PanelKit2.Command", [] { return std::make_shared<Command>(); });
+    factory.Register("PanelKit2.Radio", [] { return std::make_shared<Radio>(); });
     factory.Register("PanelKit2.ControlPort", [] { return std::make_shared<ControlPort>(); });
 }
 

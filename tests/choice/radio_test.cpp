@@ -20,14 +20,6 @@
 namespace panelkit2 {
 namespace {
 
-// --- Test-only, until the library registers Radio itself: remove at integration. ---
-const bool kRadioRegistered = [] {
-    if (!LibraryClasses().IsRegistered("PanelKit2.Radio"))
-        LibraryClasses().Register("PanelKit2.Radio", [] { return std::make_shared<Radio>(); });
-    return true;
-}();
-// --- end of the test-only registration ---
-
 using test::ExpectError;
 
 float LabelWidthFor(const std::string& text) {
@@ -336,11 +328,5 @@ TEST_F(RadioTest, APageMixesRadioAndCheckAndAnswersInCreationOrder) {
 }
 
 }  // namespace
-
-// --- Test-only, until the conformance list names Radio: remove at integration. ---
-namespace test {
-INSTANTIATE_TYPED_TEST_SUITE_P(RadioContract, OptionControlContract, ::testing::Types<Radio>);
-}  // namespace test
-// --- end of the test-only contract instantiation ---
 
 }  // namespace panelkit2
