@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "panelkit2/choice/check.hpp"
+#include "panelkit2/choice/combo.hpp"
 #include "panelkit2/choice/command.hpp"
 #include "panelkit2/choice/radio.hpp"
 #include "panelkit2/container/control_port.hpp"
@@ -14,6 +15,7 @@ namespace {
 // Each class contributes one line.
 void RegisterLibraryClasses(ClassFactory& factory) {
     factory.Register("PanelKit2.Check", [] { return std::make_shared<Check>(); });
+    factory.Register("PanelKit2.Combo", [] { return std::make_shared<Combo>(); });
     factory.Register("PanelKit2.Command", [] { return std::make_shared<Command>(); });
     factory.Register("PanelKit2.Radio", [] { return std::make_shared<Radio>(); });
     factory.Register("PanelKit2.ControlPort", [] { return std::make_shared<ControlPort>(); });

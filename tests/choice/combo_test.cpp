@@ -14,20 +14,11 @@
 #include "panelkit2/container/library_classes.hpp"
 #include "panelkit2/toolkit/host.hpp"
 #include "support/assertions.hpp"
-#include "support/option_control_contract.hpp"
 
 namespace panelkit2 {
 namespace {
 
 using test::ExpectError;
-
-// --- Test-only until the container lists Combo: remove at integration. ---
-const bool kComboRegistered = [] {
-    if (!LibraryClasses().IsRegistered("PanelKit2.Combo"))
-        LibraryClasses().Register("PanelKit2.Combo", [] { return std::make_shared<Combo>(); });
-    return true;
-}();
-// --- End of the test-only registration. ---
 
 float TextTwips(const std::string& text) {
     host::WrapLabel probe(nullptr, "probe");
@@ -380,10 +371,5 @@ TEST_F(ComboTest, APageAlignsCaptionsAndAnswersInCreationOrder) {
 }
 
 }  // namespace
-
-namespace test {
-// Test-only until Combo joins the conformance list: remove at integration.
-INSTANTIATE_TYPED_TEST_SUITE_P(ComboContract, OptionControlContract, ::testing::Types<Combo>);
-}  // namespace test
 
 }  // namespace panelkit2
