@@ -15,7 +15,6 @@
 #include "panelkit2/container/library_classes.hpp"
 #include "panelkit2/toolkit/host.hpp"
 #include "support/assertions.hpp"
-#include "support/option_control_contract.hpp"
 
 namespace panelkit2 {
 namespace {
