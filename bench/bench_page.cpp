@@ -1,5 +1,6 @@
 // A page of the assistant: built (controls requested, filled and added), laid out and its
 // actions collected; then the page turn, which reuses the controls of the page before.
+// Pages of checks, of radios (three options each) and of combos (two lists each).
 
 #include <benchmark/benchmark.h>
 
@@ -8,31 +9,77 @@
 #include <string>
 
 #include "panelkit2/choice/check.hpp"
+#include "panelkit2/choice/combo.hpp"
+#include "panelkit2/choice/radio.hpp"
 #include "panelkit2/container/control_port.hpp"
 
 namespace {
 
 using panelkit2::Check;
+using panelkit2::Combo;
 using panelkit2::ControlPort;
+using panelkit2::Radio;
 
 // One field per option: a captioned check box with an action for each state.
-void FillPage(ControlPort& port, int64_t fields) {
-    for (int64_t i = 0; i < fields; ++i) {
-        panelkit2::ObjectRef control = port.GetNewControl(0);
-        auto& check = static_cast<Check&>(*control);
-        check.SetCaption("Option " + std::to_string(i));
-        check.AddOption("TRUE");
-        check.AddAction("on" + std::to_string(i));
-        check.AddOption("FALSE");
-        port.AddControl(control);
+void AddCheck(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(0);
+    auto& check = static_cast<Check&>(*control);
+    check.SetCaption("Option " + std::to_string(i));
+    check.AddOption("TRUE");
+    check.AddAction("on" + std::to_string(i));
+    check.AddOption("FALSE");
+    port.AddControl(control);
+}
+
+// A group caption and three options, each with its action.
+void AddRadio(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(7);
+    auto& radio = static_cast<Radio&>(*control);
+    radio.SetCaption("Level " + std::to_string(i));
+    for (const char* level : {"low", "mid", "high"}) {
+        radio.AddOption(level);
+        radio.AddAction(std::string(level) + std::to_string(i));
     }
+    port.AddControl(control);
+}
+
+// Two captioned drop-down lists of two entries each, every entry with its action.
+void AddCombo(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(1);
+    auto& combo = static_cast<Combo&>(*control);
+    const std::string n = std::to_string(i);
+    combo.Caption(0, "Region " + n);
+    combo.AddOption("Europe");
+    combo.AddAction("region=eu" + n);
+    combo.AddOption("Asia");
+    combo.AddAction("region=asia" + n);
+    combo.ArrayCount(2);
+    combo.Caption(1, "Language " + n);
+    combo.AddOption("English");
+    combo.AddAction("lang=en" + n);
+    combo.AddOption("French");
+    combo.AddAction("lang=fr" + n);
+    port.AddControl(control);
+}
+
+// A kind of page: how one field is added and about how tall it stands.
+struct PageKind {
+    void (*add)(ControlPort&, int64_t);
+    float twipsPerField;
+};
+constexpr PageKind kChecks{AddCheck, 500};
+constexpr PageKind kRadios{AddRadio, 1400};
+constexpr PageKind kCombos{AddCombo, 900};
+
+void FillPage(ControlPort& port, const PageKind& kind, int64_t fields) {
+    for (int64_t i = 0; i < fields; ++i) kind.add(port, i);
 }
 
 // The scroll bar's range is an Integer: a page more than about 32,000 twips taller than its
 // container cannot scroll (error 6). The container is made as tall as the page instead.
-std::unique_ptr<ControlPort> NewPort(int64_t fields) {
+std::unique_ptr<ControlPort> NewPort(const PageKind& kind, int64_t fields) {
     auto port = std::make_unique<ControlPort>();
-    port->Surface().Height(static_cast<float>(500 * fields + 1000));
+    port->Surface().Height(kind.twipsPerField * static_cast<float>(fields) + 1000);
     return port;
 }
 
@@ -43,45 +90,49 @@ void ShowPage(ControlPort& port) {
 
 // A new container: every control is created. Timed by hand so that tearing the page down
 // between iterations stays outside the measurement.
-void BM_BuildLayOutCollect(benchmark::State& state) {
+void BM_BuildLayOutCollect(benchmark::State& state, const PageKind& kind) {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        auto port = NewPort(state.range(0));
-        FillPage(*port, state.range(0));
+        auto port = NewPort(kind, state.range(0));
+        FillPage(*port, kind, state.range(0));
         ShowPage(*port);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(elapsed.count());
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_BuildLayOutCollect)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(1000)
-    ->UseManualTime()
-    ->Unit(benchmark::kMicrosecond);
 
 // NewCanvas and the next page of the same size: the controls are reused.
-void BM_PageTurn(benchmark::State& state) {
-    auto port = NewPort(state.range(0));
-    FillPage(*port, state.range(0));
+void BM_PageTurn(benchmark::State& state, const PageKind& kind) {
+    auto port = NewPort(kind, state.range(0));
+    FillPage(*port, kind, state.range(0));
     ShowPage(*port);
     for (auto _ : state) {
         port->NewCanvas();
-        FillPage(*port, state.range(0));
+        FillPage(*port, kind, state.range(0));
         ShowPage(*port);
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_PageTurn)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 // The layout alone, run again on a filled page (as a resize does).
-void BM_Position(benchmark::State& state) {
-    auto port = NewPort(state.range(0));
-    FillPage(*port, state.range(0));
+void BM_Position(benchmark::State& state, const PageKind& kind) {
+    auto port = NewPort(kind, state.range(0));
+    FillPage(*port, kind, state.range(0));
     for (auto _ : state) benchmark::DoNotOptimize(port->Position());
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_Position)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+void Sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK_CAPTURE(BM_BuildLayOutCollect, checks, kChecks)->Apply(Sizes)->UseManualTime();
+BENCHMARK_CAPTURE(BM_PageTurn, checks, kChecks)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Position, checks, kChecks)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_BuildLayOutCollect, radios, kRadios)->Apply(Sizes)->UseManualTime();
+BENCHMARK_CAPTURE(BM_PageTurn, radios, kRadios)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_BuildLayOutCollect, combos, kCombos)->Apply(Sizes)->UseManualTime();
+BENCHMARK_CAPTURE(BM_PageTurn, combos, kCombos)->Apply(Sizes);
 
 }  // namespace
