@@ -49,13 +49,15 @@ Radio::Radio()
 }
 
 host::OptionButton& Radio::Button(int32_t idx) const {
-    if (!optRadio.Exists(idx)) RaiseStandard(err::SubscriptOutOfRange);
-    return optRadio[idx];
+    host::OptionButton* button = optRadio.Find(idx);
+    if (!button) RaiseStandard(err::SubscriptOutOfRange);
+    return *button;
 }
 
 host::WrapLabel& Radio::Label(int32_t idx) const {
-    if (!wlOption.Exists(idx)) RaiseStandard(err::SubscriptOutOfRange);
-    return wlOption[idx];
+    host::WrapLabel* label = wlOption.Find(idx);
+    if (!label) RaiseStandard(err::SubscriptOutOfRange);
+    return *label;
 }
 
 void Radio::PaintForeColor(host::OleColor value) {
