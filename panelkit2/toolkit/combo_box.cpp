@@ -1,8 +1,10 @@
 #include "panelkit2/toolkit/combo_box.hpp"
 
+#include <algorithm>
 #include <utility>
 
 #include "panelkit2/automation/automation_error.hpp"
+#include "panelkit2/toolkit/key_codes.hpp"
 
 namespace panelkit2::host {
 
@@ -54,6 +56,46 @@ void ComboBox::UserPick(int16_t index) {
     // A focus handler may have emptied the list.
     if (index >= ListCount()) return;
     SelectQuietly(index);
+    Raise(Click);
+}
+
+void ComboBox::UserDropDown() {
+    if (!AcceptsInput()) return;
+    SetFocus();
+    Raise(DropDown);
+}
+
+void ComboBox::UserKeyDown(int16_t keyCode, int16_t shift) {
+    if (!AcceptsInput()) return;
+    Raise(KeyDown, keyCode, shift);
+    const bool alt = (shift & AltMask) != 0;
+    if (keyCode == KeyF4 || (alt && (keyCode == key::Down || keyCode == key::Up))) {
+        UserDropDown();
+        return;
+    }
+    if (alt || ListCount() == 0) return;
+    int32_t target = mintListIndex;
+    switch (keyCode) {
+        case key::Up:
+            target = mintListIndex - 1;
+            break;
+        case key::Down:
+            target = mintListIndex + 1;
+            break;
+        case key::Home:
+            target = 0;
+            break;
+        case key::End:
+            target = ListCount() - 1;
+            break;
+        default:
+            return;
+    }
+    // Up with nothing selected stays on nothing, as there is no entry above.
+    if (target < 0) return;
+    target = std::min<int32_t>(target, ListCount() - 1);
+    if (target == mintListIndex) return;
+    SelectQuietly(static_cast<int16_t>(target));
     Raise(Click);
 }
 

@@ -2,6 +2,8 @@
 
 // A drop-down list: the user picks one entry of a fixed list; Text is the picked entry.
 // Click is raised when ListIndex changes by code and every time the user picks an entry.
+// While closed, Up and Down step through the entries, Home and End go to the ends, and
+// Alt+Down or F4 opens the list.
 
 #include <cstdint>
 #include <optional>
@@ -35,10 +37,22 @@ class ComboBox : public Widget {
     void CopyDesignFrom(const Widget& source) override;
 
     Signal<> Click;
+    // The user opened the list.
+    Signal<> DropDown;
+    // Key code and shift state (1 Shift, 2 Ctrl, 4 Alt); a handler consumes the key with 0.
+    Signal<int16_t&, int16_t> KeyDown;
 
     // The user opens the list and picks an entry: focus, selection, Click (even when the
     // entry was already selected). An index that is no entry: error 381.
     void UserPick(int16_t index);
+    // The user opens the list (mouse or key): focus, DropDown.
+    void UserDropDown();
+    // KeyDown; then, unless consumed, the keys above. A step changes the entry as a pick
+    // does but raises Click only when the entry changed; past the ends it stays.
+    void UserKeyDown(int16_t keyCode, int16_t shift = 0);
+
+    static constexpr int16_t KeyF4 = 115;
+    static constexpr int16_t AltMask = 4;
 
   private:
     void SelectQuietly(int16_t index);
