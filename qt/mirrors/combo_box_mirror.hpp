@@ -1,6 +1,8 @@
 #pragma once
 
-// A drop-down list; picking an entry goes to the model's pick entry point.
+// A drop-down list. Picking an entry in the open list goes to the model's pick entry point;
+// keys on the closed list and opening it go to the model's key and drop-down entry points,
+// and Qt opens the list itself.
 
 #include <QComboBox>
 
@@ -17,6 +19,7 @@ class ComboBoxMirror : public Mirror {
   protected:
     QWidget* CreateWidget(QWidget* parent) override;
     void ApplyContent(uint32_t mask) override;
+    bool FilterInput(QObject* watched, QEvent* event) override;
     bool FillsBackground() const override { return false; }
 
   private:

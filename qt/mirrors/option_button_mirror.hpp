@@ -1,7 +1,8 @@
 #pragma once
 
 // One option button. Groups are the model's business (the buttons sharing a parent), so
-// Qt's own exclusivity is off and every button shows the model's value.
+// Qt's own exclusivity is off and every button shows the model's value; the arrow keys
+// are forwarded, as the model moves the selection through the group.
 
 #include <QRadioButton>
 
@@ -18,6 +19,7 @@ class OptionButtonMirror : public Mirror {
   protected:
     QWidget* CreateWidget(QWidget* parent) override;
     void ApplyContent(uint32_t mask) override;
+    bool FilterInput(QObject* watched, QEvent* event) override;
 
   private:
     host::OptionButton& mButton;

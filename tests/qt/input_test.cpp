@@ -199,9 +199,25 @@ TEST_F(InputTest, PickingEntriesOfListsAndDropDowns) {
     for (const char* entry : {"Small", "Medium", "Large"}) combo.AddItem(entry);
     combo.ListIndex(0);
     const auto picks = Count(combo.Click);
-    QTest::keyClick(Shown(combo), Qt::Key_Down);
+    const auto keys = Count(combo.KeyDown);
+    const auto opened = Count(combo.DropDown);
+    auto* shownCombo = Shown<QComboBox>(combo);
+    QTest::keyClick(shownCombo, Qt::Key_Down);
     EXPECT_EQ(combo.ListIndex(), 1);
+    EXPECT_EQ(shownCombo->currentIndex(), 1);
     EXPECT_EQ(*picks, 1);
+    // Opening reaches the model by mouse and by key; the open list is Qt's until a pick.
+    QTest::mouseClick(shownCombo, Qt::LeftButton, {}, shownCombo->rect().center());
+    EXPECT_EQ(*opened, 1);
+    EXPECT_TRUE(combo.HasFocus());
+    QTest::keyClick(shownCombo->view(), Qt::Key_Escape);
+    QTest::keyClick(shownCombo, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(*opened, 2);
+    EXPECT_TRUE(shownCombo->view()->isVisible());
+    QTest::keyClick(shownCombo->view(), Qt::Key_Escape);
+    EXPECT_EQ(*keys, 3);  // Down, then Alt and Alt+Down
+    EXPECT_EQ(*picks, 1);
+    EXPECT_EQ(combo.ListIndex(), 1);
 }
 
 TEST_F(InputTest, TracksScrollBarsAndSpinButtons) {
