@@ -17,7 +17,8 @@ QWidget* ComboBoxMirror::CreateWidget(QWidget* parent) {
 }
 
 // The model steps through the entries itself (Qt would step and report a pick); keys that
-// open the list reach the model and then Qt, which shows the list.
+// open the list reach the model and then Qt, which shows the list. Space, which opens
+// Qt's list but not the model's, stops here.
 bool ComboBoxMirror::FilterInput(QObject* watched, QEvent* event) {
     if (watched != Widget()) return false;
     if (event->type() == QEvent::MouseButtonPress) {
@@ -38,6 +39,7 @@ bool ComboBoxMirror::FilterInput(QObject* watched, QEvent* event) {
         case Qt::Key_Down:
         case Qt::Key_Home:
         case Qt::Key_End:
+        case Qt::Key_Space:
             return true;
         default:
             return false;

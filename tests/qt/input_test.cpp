@@ -215,7 +215,9 @@ TEST_F(InputTest, PickingEntriesOfListsAndDropDowns) {
     EXPECT_EQ(*opened, 2);
     EXPECT_TRUE(shownCombo->view()->isVisible());
     QTest::keyClick(shownCombo->view(), Qt::Key_Escape);
-    EXPECT_EQ(*keys, 3);  // Down, then Alt and Alt+Down
+    QTest::keyClick(shownCombo, Qt::Key_Space);
+    EXPECT_FALSE(shownCombo->view()->isVisible());
+    EXPECT_EQ(*keys, 4);  // Down, Alt and Alt+Down, Space
     EXPECT_EQ(*picks, 1);
     EXPECT_EQ(combo.ListIndex(), 1);
 }
