@@ -1,8 +1,9 @@
 #pragma once
 
 // A small configuration assistant: a window with an empty heading area, the page's caption
-// and a ControlPort holding a page of checks with Back and Next buttons. Next prints the
-// page's actions and turns the page; Next on the last page finishes.
+// and a ControlPort holding a page of options (checks, a choice of one, drop-down lists)
+// with Back and Next buttons. Next prints the page's actions and turns the page; Next on
+// the last page finishes.
 
 #include <cstddef>
 #include <functional>
@@ -17,6 +18,9 @@
 
 namespace panelkit2::demo {
 
+struct OptionsItem;
+struct ListsItem;
+
 class Assistant : public EventSink, public std::enable_shared_from_this<Assistant> {
   public:
     // `later` runs a step after the event being handled is over; `finished` ends the run.
@@ -25,11 +29,14 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
                                              std::function<void()> finished);
 
     host::UserControl& Window() { return mWindow; }
-    // Shows the first page; the window must be on screen.
     // The actions of what is chosen on the current page.
     std::string SelectedActions() { return mPort.GetSelectedActions(); }
+    // Shows the first page; the window must be on screen.
     void Start();
+    static size_t PageCount();
     size_t PageIndex() const { return mPage; }
+    // Shows page `index` (below PageCount) as Next and Back would, without printing.
+    void ShowPage(size_t index);
     ControlPort& Port() { return mPort; }
 
     void OnEvent(Dispatchable& source, const EventDef& event, Args args) override;
@@ -38,9 +45,10 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
     Assistant(std::ostream& out, std::function<void(std::function<void()>)> later,
               std::function<void()> finished);
     void LayOut();
-    void ShowPage(size_t index);
     void AddCheck(const std::string& caption, const std::string& onAction,
                   const std::string& offAction);
+    void AddOptions(const OptionsItem& item);
+    void AddLists(const ListsItem& item);
     void AddButton(const std::string& caption, const std::string& action);
     void Next();
     void Back();

@@ -2,6 +2,9 @@
 //   panelkit-demo                     run it (offscreen when there is no display)
 //   panelkit-demo --screenshot FILE   draw the first page offscreen into a PNG, print its
 //                                     actions and exit
+//   panelkit-demo --screenshot-all DIR
+//                                     draw every page offscreen into DIR/page-1.png ...,
+//                                     in page order, and exit
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,6 +23,7 @@ namespace {
 
 struct Options {
     bool screenshot = false;
+    bool allPages = false;
     QString file;
     bool valid = true;
 };
@@ -30,6 +34,10 @@ Options ParseOptions(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--screenshot" && i + 1 < argc) {
             options.screenshot = true;
+            options.file = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == "--screenshot-all" && i + 1 < argc) {
+            options.screenshot = true;
+            options.allPages = true;
             options.file = QString::fromLocal8Bit(argv[++i]);
         } else {
             options.valid = false;
@@ -54,12 +62,31 @@ void PrepareEnvironment(bool offscreen) {
     }
 }
 
+// The view shows the page and the event loop passes once, so the window is painted as a
+// person would see it.
 int SaveScreenshot(panelkit2::qt::View& view, panelkit2::host::Widget& window,
                    const QString& file) {
+    view.Sync();
+    QCoreApplication::processEvents();
     QWidget* shown = view.WidgetOf(window);
     if (!shown || !shown->grab().save(file, "PNG")) {
         std::cerr << "panelkit-demo: cannot write " << file.toStdString() << "\n";
         return 1;
+    }
+    return 0;
+}
+
+int SaveAllPages(panelkit2::qt::View& view, panelkit2::demo::Assistant& assistant,
+                 const QString& dir) {
+    if (!QDir().mkpath(dir)) {
+        std::cerr << "panelkit-demo: cannot create " << dir.toStdString() << "\n";
+        return 1;
+    }
+    for (size_t page = 0; page < panelkit2::demo::Assistant::PageCount(); ++page) {
+        assistant.ShowPage(page);
+        const QString file = QDir(dir).filePath(QString("page-%1.png").arg(page + 1));
+        if (const int status = SaveScreenshot(view, assistant.Window(), file); status != 0)
+            return status;
     }
     return 0;
 }
@@ -69,7 +96,7 @@ int SaveScreenshot(panelkit2::qt::View& view, panelkit2::host::Widget& window,
 int main(int argc, char** argv) {
     const Options options = ParseOptions(argc, argv);
     if (!options.valid) {
-        std::cerr << "usage: panelkit-demo [--screenshot FILE]\n";
+        std::cerr << "usage: panelkit-demo [--screenshot FILE | --screenshot-all DIR]\n";
         return 2;
     }
     PrepareEnvironment(options.screenshot);
@@ -84,6 +111,7 @@ int main(int argc, char** argv) {
         panelkit2::demo::Assistant::Create(std::cout, later, [] { QApplication::quit(); });
     view.Attach(assistant->Window(), "PanelKit2 demo");
     assistant->Start();
+    if (options.allPages) return SaveAllPages(view, *assistant, options.file);
     if (options.screenshot) {
         const int status = SaveScreenshot(view, assistant->Window(), options.file);
         if (status == 0) std::cout << assistant->SelectedActions() << std::endl;

@@ -1,15 +1,24 @@
-// The demo assistant in a window: real clicks choose options and turn the pages, and Next
-// prints the page's actions.
+// The demo assistant in a window: real clicks and keys choose options and turn the pages,
+// and Next prints the page's actions. The program draws every page into PNG files.
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <deque>
 #include <sstream>
 
 #include "examples/panelkit-demo/assistant.hpp"
 #include "panelkit2/choice/check.hpp"
+#include "panelkit2/choice/combo.hpp"
 #include "panelkit2/choice/command.hpp"
+#include "panelkit2/choice/radio.hpp"
 #include "tests/qt/view_fixture.hpp"
 
 namespace panelkit2::qt {
@@ -73,23 +82,50 @@ TEST_F(DemoTest, ChecksChosenByMouseAreWhatNextPrints) {
     EXPECT_EQ(out.str(), "log=on,retain=7,trace=on,\n");
     EXPECT_EQ(assistant->PageIndex(), 1u);
 
-    // The next page reuses the controls, emptied: every box shows unchecked again.
-    const auto next = Controls<Check>();
-    ASSERT_EQ(next.size(), 3u);
-    for (Check* check : next) {
-        EXPECT_FALSE(check->Value());
-        EXPECT_EQ(Shown<QCheckBox>(check->Box())->checkState(), Qt::Unchecked);
-    }
     ASSERT_EQ(Controls<Command>().size(), 2u);
     Push(*Controls<Command>()[0]);  // Back
     EXPECT_EQ(assistant->PageIndex(), 0u);
     EXPECT_EQ(out.str(), "log=on,retain=7,trace=on,\n");
+    // The page is built again from the reused controls, emptied: every box shows unchecked.
+    const auto again = Controls<Check>();
+    ASSERT_EQ(again.size(), 3u);
+    for (Check* check : again) {
+        EXPECT_FALSE(check->Value());
+        EXPECT_EQ(Shown<QCheckBox>(check->Box())->checkState(), Qt::Unchecked);
+    }
 
     Push(*Controls<Command>()[0]);
-    Push(*Controls<Command>()[1]);
-    Push(*Controls<Command>()[1]);  // Finish
+    while (!finished && assistant->PageIndex() + 1 < demo::Assistant::PageCount())
+        Push(*Controls<Command>().back());
+    EXPECT_FALSE(finished);
+    EXPECT_EQ(Controls<Command>().back()->CaptionLabel().Caption(), "Finish");
+    Push(*Controls<Command>().back());
     EXPECT_TRUE(finished);
-    EXPECT_EQ(assistant->PageIndex(), 2u);
+    EXPECT_EQ(assistant->PageIndex(), demo::Assistant::PageCount() - 1);
+}
+
+TEST_F(DemoTest, LogLevelAndRegionPagesPrintWhatWasPicked) {
+    Push(*Controls<Command>()[0]);
+    const auto radios = Controls<Radio>();
+    ASSERT_EQ(radios.size(), 1u);
+    EXPECT_TRUE(Controls<Check>().empty());
+    auto* info = Shown<QRadioButton>(radios[0]->OptionButtonAt(2));
+    ASSERT_NE(info, nullptr);
+    QTest::mouseClick(info, Qt::LeftButton, {}, QPoint(6, info->height() / 2));
+    QTest::keyClick(info, Qt::Key_Down);
+    Push(*Controls<Command>().back());
+    EXPECT_TRUE(out.str().ends_with("\nlevel=debug,,\n")) << out.str();
+
+    Push(*Controls<Command>().back());
+    const auto combos = Controls<Combo>();
+    ASSERT_EQ(combos.size(), 1u);
+    EXPECT_TRUE(Controls<Radio>().empty());
+    ASSERT_EQ(combos[0]->ArrayCount(), 3);
+    QTest::keyClick(Shown(combos[0]->Lists()[0]), Qt::Key_End);
+    QTest::keyClick(Shown(combos[0]->Lists()[1]), Qt::Key_Down);
+    Push(*Controls<Command>().back());
+    EXPECT_EQ(assistant->PageIndex(), 4u);
+    EXPECT_TRUE(out.str().ends_with("region=jp,lang=de,date=dmy,,\n")) << out.str();
 }
 
 TEST_F(DemoTest, TheWindowFollowsTheUsersResize) {
@@ -101,6 +137,36 @@ TEST_F(DemoTest, TheWindowFollowsTheUsersResize) {
     EXPECT_FLOAT_EQ(assistant->Port().Surface().Height(), Ty(500) - 1400);
     TheView().Sync();
     EXPECT_EQ(Shown(assistant->Port().Surface())->width(), 700);
+}
+
+// A page is drawn when the caption strip holds more than the window's back colour.
+TEST(DemoScreenshots, EveryPageIsWrittenAndDrawn) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pages = dir.filePath("pages");
+    QProcess demo;
+    demo.start(PANELKIT_DEMO_PATH, {"--screenshot-all", pages});
+    ASSERT_TRUE(demo.waitForFinished(120000)) << demo.errorString().toStdString();
+    EXPECT_EQ(demo.exitStatus(), QProcess::NormalExit);
+    ASSERT_EQ(demo.exitCode(), 0) << demo.readAllStandardError().toStdString();
+    const auto count = static_cast<int>(demo::Assistant::PageCount());
+    EXPECT_EQ(QDir(pages).entryList(QDir::Files).size(), count);
+    for (int page = 1; page <= count; ++page) {
+        SCOPED_TRACE(page);
+        const QImage image(QDir(pages).filePath(QString("page-%1.png").arg(page)));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), QSize(520, 420));
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 3)
+            for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
+        EXPECT_GT(colours.size(), 2);
+        // The caption starts 300 x 1000 twips in: 20 x 66 pixels at 15 twips a pixel.
+        const QRgb background = image.pixel(4, 70);
+        int inked = 0;
+        for (int y = 66; y < 84; ++y)
+            for (int x = 20; x < 140; ++x) inked += image.pixel(x, y) != background ? 1 : 0;
+        EXPECT_GT(inked, 50);
+    }
 }
 
 }  // namespace
