@@ -3,7 +3,7 @@
 // A drop-down list: the user picks one entry of a fixed list; Text is the picked entry.
 // Click is raised when ListIndex changes by code and every time the user picks an entry.
 // While closed, Up and Down step through the entries, Home and End go to the ends, and
-// Alt+Down or F4 opens the list.
+// Alt+Down (Alt+Up too) or F4 opens the list.
 
 #include <cstdint>
 #include <optional>
