@@ -42,7 +42,7 @@ void Host::SetTwipsPerPixel(float x, float y) {
 
 Hwnd Host::Register(Widget* widget) {
     const Hwnd hwnd = ++mLastHwnd;
-    mcolWindows.emplace(hwnd, widget);
+    mcolWindows.push_back({hwnd, widget});
     WidgetCreated.Emit(*widget);
     return hwnd;
 }
@@ -50,12 +50,25 @@ Hwnd Host::Register(Widget* widget) {
 void Host::Unregister(Widget* widget) {
     if (mFocused == widget) mFocused = nullptr;
     WidgetDestroyed.Emit(*widget);
-    mcolWindows.erase(widget->WindowHandle());
+    const auto found = FindWindow(widget->WindowHandle());
+    if (found == mcolWindows.end() || found->widget != widget) return;
+    mcolWindows[static_cast<std::size_t>(found - mcolWindows.begin())].widget = nullptr;
+    if (++mlngVacant * 2 > mcolWindows.size()) {
+        std::erase_if(mcolWindows, [](const Window& window) { return !window.widget; });
+        mlngVacant = 0;
+    }
+}
+
+std::vector<Host::Window>::const_iterator Host::FindWindow(Hwnd hwnd) const {
+    const auto found =
+        std::lower_bound(mcolWindows.begin(), mcolWindows.end(), hwnd,
+                         [](const Window& window, Hwnd key) { return window.hwnd < key; });
+    return found != mcolWindows.end() && found->hwnd == hwnd ? found : mcolWindows.end();
 }
 
 Widget* Host::FromHandle(Hwnd hwnd) const {
-    const auto found = mcolWindows.find(hwnd);
-    return found == mcolWindows.end() ? nullptr : found->second;
+    const auto found = FindWindow(hwnd);
+    return found == mcolWindows.end() ? nullptr : found->widget;
 }
 
 Hwnd Host::ParentWindow(Hwnd hwnd) const {
@@ -87,9 +100,8 @@ void Host::MoveWindow(Widget& window, float left, float top) {
 
 std::vector<Hwnd> Host::TopLevelWindows() const {
     std::vector<Hwnd> windows;
-    for (const auto& [hwnd, widget] : mcolWindows)
-        if (!widget->Parent()) windows.push_back(hwnd);
-    std::sort(windows.begin(), windows.end());
+    for (const Window& window : mcolWindows)
+        if (window.widget && !window.widget->Parent()) windows.push_back(window.hwnd);
     return windows;
 }
 

@@ -4,8 +4,8 @@
 // the window registry (handles, parents, the desktop), the input focus and the window
 // messages that a message hook observes. Headless by default; a view replaces services.
 
+#include <cstddef>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "panelkit2/toolkit/clock.hpp"
@@ -85,7 +85,16 @@ class Host {
     RecordedMessageBoxes* mRecorded = nullptr;
     float msngTwipsPerPixelX = 15;
     float msngTwipsPerPixelY = 15;
-    std::unordered_map<Hwnd, Widget*> mcolWindows;
+    // Handles only grow, so the registry is a vector in handle order: registering appends,
+    // unregistering leaves a vacant entry that is swept out once they are half of them.
+    // No allocation per window, and the top-level windows come out in order.
+    struct Window {
+        Hwnd hwnd;
+        Widget* widget;  // nullptr: unregistered
+    };
+    std::vector<Window>::const_iterator FindWindow(Hwnd hwnd) const;
+    std::vector<Window> mcolWindows;
+    std::size_t mlngVacant = 0;
     Hwnd mLastHwnd = kDesktop;
     Widget* mFocused = nullptr;
 };
