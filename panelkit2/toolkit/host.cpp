@@ -42,6 +42,7 @@ void Host::SetTwipsPerPixel(float x, float y) {
 
 Hwnd Host::Register(Widget* widget) {
     const Hwnd hwnd = ++mLastHwnd;
+    widget->mlngRegistrySlot = mcolWindows.size();
     mcolWindows.push_back({hwnd, widget});
     WidgetCreated.Emit(*widget);
     return hwnd;
@@ -50,11 +51,13 @@ Hwnd Host::Register(Widget* widget) {
 void Host::Unregister(Widget* widget) {
     if (mFocused == widget) mFocused = nullptr;
     WidgetDestroyed.Emit(*widget);
-    const auto found = FindWindow(widget->WindowHandle());
-    if (found == mcolWindows.end() || found->widget != widget) return;
-    mcolWindows[static_cast<std::size_t>(found - mcolWindows.begin())].widget = nullptr;
+    const std::size_t slot = widget->mlngRegistrySlot;
+    if (slot >= mcolWindows.size() || mcolWindows[slot].widget != widget) return;
+    mcolWindows[slot].widget = nullptr;
     if (++mlngVacant * 2 > mcolWindows.size()) {
         std::erase_if(mcolWindows, [](const Window& window) { return !window.widget; });
+        for (std::size_t i = 0; i < mcolWindows.size(); ++i)
+            mcolWindows[i].widget->mlngRegistrySlot = i;
         mlngVacant = 0;
     }
 }

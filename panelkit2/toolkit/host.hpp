@@ -86,7 +86,8 @@ class Host {
     float msngTwipsPerPixelX = 15;
     float msngTwipsPerPixelY = 15;
     // Handles only grow, so the registry is a vector in handle order: registering appends,
-    // unregistering leaves a vacant entry that is swept out once they are half of them.
+    // unregistering empties the widget's own slot, and vacant slots are swept out once they
+    // are half of them.
     // No allocation per window, and the top-level windows come out in order.
     struct Window {
         Hwnd hwnd;

@@ -4,6 +4,7 @@
 // state and geometry (twips, Single) and raises its events synchronously. Views only observe
 // `Changed` and forward real input through the widgets' user-input entry points.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -186,6 +187,8 @@ class Widget {
     Widget* mParent;
     std::vector<Widget*> mcolChildren;
     Hwnd mHwnd = 0;
+    // Where the host's window registry holds this widget (kept up by the host).
+    std::size_t mlngRegistrySlot = 0;
     float msngLeft = 0, msngTop = 0, msngWidth = 0, msngHeight = 0;
     bool mblnVisible = true;
     bool mblnEnabled = true;
