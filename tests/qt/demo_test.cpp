@@ -2,7 +2,6 @@
 // and Next prints the page's actions. The program draws every page into PNG files.
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
