@@ -99,13 +99,4 @@ void ComboBox::UserKeyDown(int16_t keyCode, int16_t shift) {
     Raise(Click);
 }
 
-void ComboBox::CopyDesignFrom(const Widget& source) {
-    Widget::CopyDesignFrom(source);
-    const auto* combo = dynamic_cast<const ComboBox*>(&source);
-    if (!combo) return;
-    mcolItems = combo->mcolItems;
-    mintListIndex = -1;
-    NotifyChanged(WidgetProperty::List);
-}
-
 }  // namespace panelkit2::host

@@ -3,7 +3,8 @@
 // A drop-down list: the user picks one entry of a fixed list; Text is the picked entry.
 // Click is raised when ListIndex changes by code and every time the user picks an entry.
 // While closed, Up and Down step through the entries, Home and End go to the ends, and
-// Alt+Down (Alt+Up too) or F4 opens the list.
+// Alt+Down (Alt+Up too) or F4 opens the list. The entries are run-time content, not design:
+// a loaded array element starts with an empty list.
 
 #include <cstdint>
 #include <optional>
@@ -33,8 +34,6 @@ class ComboBox : public Widget {
     void RemoveItem(int16_t index);
     // Empties the list; nothing is selected afterwards (no Click).
     void Clear();
-
-    void CopyDesignFrom(const Widget& source) override;
 
     Signal<> Click;
     // The user opened the list.

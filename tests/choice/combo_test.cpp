@@ -113,12 +113,16 @@ TEST_F(ComboTest, AddActionGoesToTheLastItemOfTheLastElementOrItemMinusOne) {
     EXPECT_EQ(combo.GetSelectedAction(), "red,small");
 }
 
-TEST_F(ComboTest, NewElementsCopyTheFirstElementsItemsUnselected) {
+// A new element starts empty: its first entry fills entry 0 and is selected, and an action
+// attached before it goes to item -1.
+TEST_F(ComboTest, NewElementsStartWithAnEmptyList) {
     combo.AddOption("Red");
     combo.ArrayCount(2);
-    EXPECT_EQ(combo.ItemCount(1), 1);
+    EXPECT_EQ(combo.ItemCount(1), 0);
     EXPECT_EQ(List(1).ListIndex(), -1);
-    EXPECT_EQ(combo.GetSelectedOption(), "Red|");
+    combo.AddOption("Small");
+    EXPECT_EQ(List(1).ListIndex(), 0);
+    EXPECT_EQ(combo.GetSelectedOption(), "Red|Small");
 }
 
 TEST_F(ComboTest, RecordsAreMatchedByValueAndAfterClearStartAtRecordZero) {
