@@ -74,23 +74,9 @@ void ComboBox::UserKeyDown(int16_t keyCode, int16_t shift) {
         return;
     }
     if (alt || ListCount() == 0) return;
-    int32_t target = mintListIndex;
-    switch (keyCode) {
-        case key::Up:
-            target = mintListIndex - 1;
-            break;
-        case key::Down:
-            target = mintListIndex + 1;
-            break;
-        case key::Home:
-            target = 0;
-            break;
-        case key::End:
-            target = ListCount() - 1;
-            break;
-        default:
-            return;
-    }
+    const std::optional<int32_t> moved = key::NavigationTarget(keyCode, mintListIndex, ListCount());
+    if (!moved) return;
+    int32_t target = *moved;
     // Up with nothing selected stays on nothing, as there is no entry above.
     if (target < 0) return;
     target = std::min<int32_t>(target, ListCount() - 1);

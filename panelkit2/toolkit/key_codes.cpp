@@ -2,6 +2,29 @@
 
 namespace panelkit2::host::key {
 
+std::optional<int32_t> NavigationTarget(int16_t keyCode, int32_t current, int32_t count,
+                                        int32_t page) {
+    switch (keyCode) {
+        case Up:
+            return current - 1;
+        case Down:
+            return current + 1;
+        case Home:
+            return 0;
+        case End:
+            return count - 1;
+        case PageUp:
+            if (page > 0) return current - page;
+            break;
+        case PageDown:
+            if (page > 0) return current + page;
+            break;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
 int16_t KeyAsciiOf(std::string_view character) {
     if (character.empty()) return 0;
     const auto lead = static_cast<unsigned char>(character[0]);

@@ -3,6 +3,7 @@
 // Key codes and shift-state bits of keyboard input, as the key events carry them.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,13 @@ inline constexpr int16_t Down = 40;
 inline constexpr int16_t Delete = 46;
 inline constexpr int16_t ShiftMask = 1;
 inline constexpr int16_t CtrlMask = 2;
+
+// Where a navigation key moves the selection of a list of `count` entries from `current`
+// (-1: nothing selected): Up, Down, Home, End, and PageUp/PageDown by `page` entries when a
+// page is given. Not clamped: each list decides what lies beyond its ends. nullopt for any
+// other key.
+std::optional<int32_t> NavigationTarget(int16_t keyCode, int32_t current, int32_t count,
+                                        int32_t page = 0);
 
 // The KeyPress code of one character (its UTF-8 bytes): the code point, 0x7FFF for code
 // points beyond it; a byte that starts no well-formed sequence stands for itself.

@@ -229,30 +229,10 @@ void ListBox::UserKeyDown(int16_t keyCode, int16_t shift) {
     Raise(KeyDown, keyCode, shift);
     if (ListCount() == 0) return;
     const int32_t page = std::max(VisibleRows() - 1, 1);
-    int32_t target = mintListIndex;
-    switch (keyCode) {
-        case key::Up:
-            target = mintListIndex - 1;
-            break;
-        case key::Down:
-            target = mintListIndex + 1;
-            break;
-        case key::Home:
-            target = 0;
-            break;
-        case key::End:
-            target = ListCount() - 1;
-            break;
-        case key::PageUp:
-            target = mintListIndex - page;
-            break;
-        case key::PageDown:
-            target = mintListIndex + page;
-            break;
-        default:
-            return;
-    }
-    MoveByKey(static_cast<int16_t>(std::clamp<int32_t>(target, 0, ListCount() - 1)));
+    const std::optional<int32_t> target =
+        key::NavigationTarget(keyCode, mintListIndex, ListCount(), page);
+    if (!target) return;
+    MoveByKey(static_cast<int16_t>(std::clamp<int32_t>(*target, 0, ListCount() - 1)));
 }
 
 void ListBox::CopyDesignFrom(const Widget& source) {

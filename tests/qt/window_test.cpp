@@ -21,7 +21,24 @@
 namespace panelkit2::qt {
 namespace {
 
-using WindowTest = ViewFixture;
+class WindowTest : public ViewFixture {
+  protected:
+    // Rows of white checks on a form, every other one checked, `pitch` pixels apart.
+    static std::vector<std::unique_ptr<Check>> PutChecks(host::Form& form, int rows, int pitch,
+                                                         const std::string& caption) {
+        std::vector<std::unique_ptr<Check>> checks;
+        for (int i = 0; i < rows; ++i) {
+            auto& check = *checks.emplace_back(std::make_unique<Check>());
+            check.Caption(caption + std::to_string(i + 1));
+            check.BackColor(host::colors::White);
+            check.CaptionLabel().BackColor(host::colors::White);
+            check.Surface().SetParent(&form);
+            check.Surface().Move(Tx(10), Ty(10 + pitch * i));
+            check.Value(i % 2 == 0);
+        }
+        return checks;
+    }
+};
 
 TEST_F(WindowTest, TheHelpPopupFloatsTopMostUntilItsTimerHidesIt) {
     Help help;
@@ -82,16 +99,7 @@ TEST_F(WindowTest, APageOfChecksIsDrawn) {
     form.BackColor(host::colors::White);
     form.Show();
     TheView().Sync();
-    std::vector<std::unique_ptr<Check>> checks;
-    for (int i = 0; i < kRows; ++i) {
-        auto& check = *checks.emplace_back(std::make_unique<Check>());
-        check.Caption("Option number " + std::to_string(i + 1));
-        check.BackColor(host::colors::White);
-        check.CaptionLabel().BackColor(host::colors::White);
-        check.Surface().SetParent(&form);
-        check.Surface().Move(Tx(10), Ty(10 + kPitch * i));
-        check.Value(i % 2 == 0);
-    }
+    const auto checks = PutChecks(form, kRows, kPitch, "Option number ");
     TheView().Sync();
     QWidget* window = Shown(form);
     EXPECT_TRUE(window->updatesEnabled());
@@ -145,16 +153,7 @@ TEST_F(WindowTest, APageTurnedWhileShownIsPaintedAnew) {
     form.BackColor(host::colors::White);
     form.Show();
     TheView().Sync();
-    std::vector<std::unique_ptr<Check>> checks;
-    for (int i = 0; i < kRows; ++i) {
-        auto& check = *checks.emplace_back(std::make_unique<Check>());
-        check.Caption("Option " + std::to_string(i + 1));
-        check.BackColor(host::colors::White);
-        check.CaptionLabel().BackColor(host::colors::White);
-        check.Surface().SetParent(&form);
-        check.Surface().Move(Tx(10), Ty(10 + kPitch * i));
-        check.Value(i % 2 == 0);
-    }
+    const auto checks = PutChecks(form, kRows, kPitch, "Option ");
     TheView().Sync();
     QWidget& window = *Shown(form);
     const auto boxOf = [&](int row) { return QRect(10, 10 + kPitch * row, 17, 17); };
