@@ -1,6 +1,7 @@
 // A page of the assistant: built (controls requested, filled and added), laid out and its
 // actions collected; then the page turn, which reuses the controls of the page before.
-// Pages of checks, of radios (three options each) and of combos (two lists each).
+// Pages of checks, of radios (three options each), of combos (two lists each) and of
+// slides (three ticks each).
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +13,7 @@
 #include "panelkit2/choice/combo.hpp"
 #include "panelkit2/choice/radio.hpp"
 #include "panelkit2/container/control_port.hpp"
+#include "panelkit2/range/slide.hpp"
 
 namespace {
 
@@ -19,6 +21,7 @@ using panelkit2::Check;
 using panelkit2::Combo;
 using panelkit2::ControlPort;
 using panelkit2::Radio;
+using panelkit2::Slide;
 
 // One field per option: a captioned check box with an action for each state.
 void AddCheck(ControlPort& port, int64_t i) {
@@ -62,6 +65,20 @@ void AddCombo(ControlPort& port, int64_t i) {
     port.AddControl(control);
 }
 
+// A captioned track of three named ticks, each with its action, the middle one with help.
+void AddSlide(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(9);
+    auto& slide = static_cast<Slide&>(*control);
+    const std::string n = std::to_string(i);
+    slide.SetCaption("Retention " + n);
+    for (const char* period : {"day", "week", "month"}) {
+        slide.AddTick(period);
+        slide.AddAction(std::string("keep=") + period + n);
+    }
+    slide.AddHelp("Seven copies", 2);
+    port.AddControl(control);
+}
+
 // A kind of page: how one field is added and about how tall it stands.
 struct PageKind {
     void (*add)(ControlPort&, int64_t);
@@ -70,6 +87,7 @@ struct PageKind {
 constexpr PageKind kChecks{AddCheck, 500};
 constexpr PageKind kRadios{AddRadio, 1400};
 constexpr PageKind kCombos{AddCombo, 900};
+constexpr PageKind kSlides{AddSlide, 1500};
 
 void FillPage(ControlPort& port, const PageKind& kind, int64_t fields) {
     for (int64_t i = 0; i < fields; ++i) kind.add(port, i);
@@ -134,5 +152,7 @@ BENCHMARK_CAPTURE(BM_BuildLayOutCollect, radios, kRadios)->Apply(Sizes)->UseManu
 BENCHMARK_CAPTURE(BM_PageTurn, radios, kRadios)->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_BuildLayOutCollect, combos, kCombos)->Apply(Sizes)->UseManualTime();
 BENCHMARK_CAPTURE(BM_PageTurn, combos, kCombos)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_BuildLayOutCollect, slides, kSlides)->Apply(Sizes)->UseManualTime();
+BENCHMARK_CAPTURE(BM_PageTurn, slides, kSlides)->Apply(Sizes);
 
 }  // namespace
