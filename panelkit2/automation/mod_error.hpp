@@ -51,6 +51,19 @@ auto SourceTrail(std::string_view trail, Body&& body) -> decltype(body()) {
     }
 }
 
+// Own number: whatever fails inside, the procedure reports its own error (number, source
+// and description of its own).
+template <class Body>
+auto OwnError(int32_t number, const ProcedureSource& source, std::string_view description,
+              Body&& body) -> decltype(body()) {
+    try {
+        return body();
+    } catch (...) {
+        (void)CurrentError();
+        throw AutomationError(number, source.Text(), std::string(description));
+    }
+}
+
 // Ends silently when the body fails with `number`; any other failure passes unchanged.
 template <class Body>
 void Swallow(int32_t number, Body&& body) {

@@ -24,7 +24,10 @@ void OptionControl::BackColor(host::OleColor value) {
 }
 
 void OptionControl::AddAction(std::string_view text) {
-    FullReRaise(mSource.Method("AddAction"), [&] { RouteAction(text); });
+    const ProcedureSource source = mDesign.addActionSource.empty()
+                                       ? mSource.Method("AddAction")
+                                       : ProcedureSource(mDesign.addActionSource);
+    FullReRaise(source, [&] { RouteAction(text); });
 }
 
 void OptionControl::AppendRouted(std::string& optionList, std::string_view text) {

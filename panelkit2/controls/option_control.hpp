@@ -50,6 +50,9 @@ class OptionControl : public ControlBase {
         int32_t initialDesiredWidth;
         // Whether a ForeColor let marks the property changed.
         bool notifiesForeColor = true;
+        // The whole source AddAction reports under, for a class that spells it its own way;
+        // empty for the usual "PanelKit::" + class name + ".AddAction".
+        std::string_view addActionSource = {};
     };
 
     OptionControl(std::string name, const Design& design);

@@ -20,6 +20,8 @@ inline constexpr int16_t Up = 38;
 inline constexpr int16_t Right = 39;
 inline constexpr int16_t Down = 40;
 inline constexpr int16_t Delete = 46;
+// The minus key of the numeric keypad.
+inline constexpr int16_t Subtract = 109;
 inline constexpr int16_t ShiftMask = 1;
 inline constexpr int16_t CtrlMask = 2;
 
