@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QToolButton>
 
@@ -29,39 +28,12 @@
 #include "panelkit2/toolkit/up_down.hpp"
 #include "panelkit2/toolkit/vscroll_bar.hpp"
 #include "qt/mirrors/lines_widget.hpp"
-#include "tests/qt/view_fixture.hpp"
+#include "tests/qt/form_fixture.hpp"
 
 namespace panelkit2::qt {
 namespace {
 
-// A shown form to put widgets on.
-class InputTest : public ViewFixture {
-  protected:
-    void SetUp() override {
-        ViewFixture::SetUp();
-        form = std::make_unique<host::Form>("Page");
-        form->Move(Tx(40), Ty(40), Tx(400), Ty(300));
-        form->Show();
-    }
-    void TearDown() override {
-        form.reset();
-        ViewFixture::TearDown();
-    }
-    template <class W>
-    W& Place(W& widget, int x, int y, int width, int height) {
-        widget.Move(Tx(x), Ty(y), Tx(width), Ty(height));
-        return widget;
-    }
-    // Counts the emissions of a model event.
-    template <class S>
-    std::shared_ptr<int> Count(S& signal) {
-        auto count = std::make_shared<int>(0);
-        signal.Connect([count](auto&&...) { ++*count; });
-        return count;
-    }
-
-    std::unique_ptr<host::Form> form;
-};
+class InputTest : public FormFixture {};
 
 struct PushSink : EventSink {
     void OnEvent(Dispatchable&, const EventDef& event, Args args) override {
@@ -238,16 +210,7 @@ TEST_F(InputTest, TracksScrollBarsAndSpinButtons) {
     EXPECT_EQ(*changes, 2);
 
     // Dragging the thumb scrolls; letting it go settles the value once.
-    QStyleOptionSlider option;
-    option.initFrom(track);
-    option.orientation = Qt::Horizontal;
-    option.minimum = track->minimum();
-    option.maximum = track->maximum();
-    option.sliderPosition = option.sliderValue = track->value();
-    const QPoint thumb =
-        track->style()
-            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, track)
-            .center();
+    const QPoint thumb = ThumbCentre(*track, track->value());
     const auto scrolls = Count(slider.Scroll);
     QTest::mousePress(track, Qt::LeftButton, {}, thumb);
     QTest::mouseMove(track, thumb + QPoint(60, 0));
@@ -299,9 +262,7 @@ TEST_F(InputTest, FocusMovesBothWays) {
     Place(first, 10, 10, 100, 22);
     host::TextBox second(form.get(), "txtSecond");
     Place(second, 10, 40, 100, 22);
-    QWidget* window = Shown(*form);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ActivateForm();
     QTest::mouseClick(Shown(second), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(second.HasFocus());
     first.SetFocus();
