@@ -107,6 +107,10 @@ class NumBox : public OptionControl {
     // Error 9 for an index outside the sub-ranges, for the quiet ends.
     ActionRange& RangeAt(int16_t idx);
     const ActionRange& RangeAt(int16_t idx) const;
+    int32_t SubRangeEnd(const ProcedureSource& source, int16_t& idx,
+                        int32_t ActionRange::*end) const;
+    void SubRangeEnd(const ProcedureSource& source, int16_t& idx, int32_t ActionRange::*end,
+                     int32_t value);
     void StoreNewRange(int32_t vMin, int32_t VMax, std::string_view vData);
     std::string ActionsContaining(int32_t value) const;
     int32_t PageStep() const;

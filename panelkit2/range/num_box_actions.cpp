@@ -17,32 +17,36 @@ const NumBox::ActionRange& NumBox::RangeAt(int16_t idx) const {
 }
 
 int32_t NumBox::ActionMin(int16_t& idx) const {
-    return IndexFamily(
-        Source().Get("ActionMin"), int32_t{0},
-        [&](int32_t& found) { return found = RangeAt(idx).Min; }, [&] { idx = mintActionCount; });
+    return SubRangeEnd(Source().Get("ActionMin"), idx, &ActionRange::Min);
 }
 
 void NumBox::ActionMin(int16_t& idx, int32_t value) {
-    IndexFamily(
-        Source().Let("ActionMin"), false,
-        [&](bool&) {
-            RangeAt(idx).Min = value;
-            return false;
-        },
-        [&] { idx = mintActionCount; });
+    SubRangeEnd(Source().Let("ActionMin"), idx, &ActionRange::Min, value);
 }
 
 int32_t NumBox::ActionMax(int16_t& idx) const {
-    return IndexFamily(
-        Source().Get("ActionMax"), int32_t{0},
-        [&](int32_t& found) { return found = RangeAt(idx).Max; }, [&] { idx = mintActionCount; });
+    return SubRangeEnd(Source().Get("ActionMax"), idx, &ActionRange::Max);
 }
 
 void NumBox::ActionMax(int16_t& idx, int32_t value) {
+    SubRangeEnd(Source().Let("ActionMax"), idx, &ActionRange::Max, value);
+}
+
+// The index family: an index outside the sub-ranges reads 0 or stores nothing, and the
+// highest valid index comes back through `idx`.
+int32_t NumBox::SubRangeEnd(const ProcedureSource& source, int16_t& idx,
+                            int32_t ActionRange::*end) const {
+    return IndexFamily(
+        source, int32_t{0}, [&](int32_t& found) { return found = RangeAt(idx).*end; },
+        [&] { idx = mintActionCount; });
+}
+
+void NumBox::SubRangeEnd(const ProcedureSource& source, int16_t& idx, int32_t ActionRange::*end,
+                         int32_t value) {
     IndexFamily(
-        Source().Let("ActionMax"), false,
+        source, false,
         [&](bool&) {
-            RangeAt(idx).Max = value;
+            RangeAt(idx).*end = value;
             return false;
         },
         [&] { idx = mintActionCount; });
