@@ -34,6 +34,19 @@ struct ListsItem {
     std::vector<List> lists;
 };
 
+// Named positions on a track, each with its action and an optional help text; the page
+// opens on `selected`, whose help shows at once.
+struct SlideItem {
+    struct Tick {
+        const char* caption;
+        const char* action;
+        const char* help;
+    };
+    const char* caption;
+    std::vector<Tick> ticks;
+    const char* selected;
+};
+
 namespace {
 struct CheckItem {
     const char* caption;
@@ -41,31 +54,31 @@ struct CheckItem {
     const char* offAction;
 };
 
-using Item = std::variant<CheckItem, OptionsItem, ListsItem>;
+using Item = std::variant<CheckItem, OptionsItem, ListsItem, SlideItem>;
 
 struct Page {
     const char* caption;
     std::vector<Item> items;
 };
 
-const std::array<Page, 5> kPages = {{
-    {"Step 1 of 5: Logging",
+const std::array<Page, 6> kPages = {{
+    {"Step 1 of 6: Logging",
      {CheckItem{"Enable logging", "log=on", "log=off"},
       CheckItem{"Keep the log files of the last 30 days instead of the last 7", "retain=30",
                 "retain=7"},
       CheckItem{"Write a detailed trace of every request the service answers, for support cases",
                 "trace=on", ""}}},
-    {"Step 2 of 5: Log level",
+    {"Step 2 of 6: Log level",
      {OptionsItem{"How much should the service write to its log?",
                   {{"Errors only", "level=error"},
                    {"Warnings and errors", "level=warning"},
                    {"Information, warnings and errors", "level=info"},
                    {"Everything, including debugging details for support cases", "level=debug"}}}}},
-    {"Step 3 of 5: Updates",
+    {"Step 3 of 6: Updates",
      {CheckItem{"Check for updates automatically", "updates=auto", "updates=manual"},
       CheckItem{"Install security fixes without asking", "security=silent", "security=ask"},
       CheckItem{"Include preview releases", "channel=preview", "channel=stable"}}},
-    {"Step 4 of 5: Region and language",
+    {"Step 4 of 6: Region and language",
      {ListsItem{{{"Country or region",
                   {{"United Kingdom", "region=gb"},
                    {"United States", "region=us"},
@@ -80,7 +93,14 @@ const std::array<Page, 5> kPages = {{
                   {{"31/12/2026", "date=dmy"},
                    {"12/31/2026", "date=mdy"},
                    {"2026-12-31", "date=iso"}}}}}}},
-    {"Step 5 of 5: Finish",
+    {"Step 5 of 6: Backups",
+     {SlideItem{"How long should backups be kept?",
+                {{"A day", "keep=1d", ""},
+                 {"A week", "keep=7d", "Seven daily copies, about 1 GB"},
+                 {"A month", "keep=30d", "Thirty daily copies, about 4 GB"},
+                 {"A year", "keep=365d", "Daily copies for a month, then one a month"}},
+                "A week"}}},
+    {"Step 6 of 6: Finish",
      {CheckItem{"Create a desktop shortcut", "shortcut=on", ""},
       CheckItem{"Open the settings when the assistant closes", "open=on", ""}}},
 }};
@@ -95,6 +115,7 @@ constexpr float kWindowHeight = 6300;
 constexpr int16_t kCheck = static_cast<int16_t>(ControlID::Check);
 constexpr int16_t kRadio = static_cast<int16_t>(ControlID::Radio);
 constexpr int16_t kCombo = static_cast<int16_t>(ControlID::Combo);
+constexpr int16_t kSlide = static_cast<int16_t>(ControlID::Slide);
 constexpr int16_t kCommand = static_cast<int16_t>(ControlID::CommandButton);
 }  // namespace
 
@@ -141,6 +162,8 @@ size_t Assistant::PageCount() {
 void Assistant::ShowPage(size_t index) {
     mPage = index;
     const Page& page = kPages[index];
+    // A help popup belongs to the page it was offered on.
+    mPort.HideAllPopUps();
     mPort.NewCanvas();
     mCaption.Caption(page.caption);
     for (const Item& item : page.items) {
@@ -148,13 +171,17 @@ void Assistant::ShowPage(size_t index) {
             AddCheck(check->caption, check->onAction, check->offAction);
         else if (const auto* options = std::get_if<OptionsItem>(&item))
             AddOptions(*options);
+        else if (const auto* lists = std::get_if<ListsItem>(&item))
+            AddLists(*lists);
         else
-            AddLists(std::get<ListsItem>(item));
+            AddSlide(std::get<SlideItem>(item));
     }
     if (index > 0) AddButton("< Back", "BACK");
     AddButton(index + 1 < kPages.size() ? "Next >" : "Finish", "NEXT");
     mPort.Position();
     mPort.ShowControls();
+    for (const auto& [slide, selected] : mSelections) slide->SetSelectedOption(selected);
+    mSelections.clear();
 }
 
 void Assistant::AddCheck(const std::string& caption, const std::string& onAction,
@@ -196,6 +223,20 @@ void Assistant::AddLists(const ListsItem& item) {
         }
     }
     mPort.AddControl(control);
+}
+
+// The tick to open on is selected once the page is shown, so that its help appears.
+void Assistant::AddSlide(const SlideItem& item) {
+    const ObjectRef control = mPort.GetNewControl(kSlide);
+    auto& slide = static_cast<Slide&>(*control);
+    slide.SetCaption(item.caption);
+    for (const SlideItem::Tick& tick : item.ticks) {
+        slide.AddTick(tick.caption);
+        slide.AddAction(tick.action);
+        if (*tick.help) slide.AddHelp(tick.help);
+    }
+    mPort.AddControl(control);
+    mSelections.emplace_back(std::static_pointer_cast<Slide>(control), item.selected);
 }
 
 void Assistant::AddButton(const std::string& caption, const std::string& action) {

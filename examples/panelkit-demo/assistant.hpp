@@ -1,7 +1,8 @@
 #pragma once
 
 // A small configuration assistant: a window with an empty heading area, the page's caption
-// and a ControlPort holding a page of options (checks, a choice of one, drop-down lists)
+// and a ControlPort holding a page of options (checks, a choice of one, drop-down lists,
+// a track of named steps)
 // with Back and Next buttons. Next prints the page's actions and turns the page; Next on
 // the last page finishes.
 
@@ -10,8 +11,11 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "panelkit2/container/control_port.hpp"
+#include "panelkit2/range/slide.hpp"
 #include "panelkit2/toolkit/frame.hpp"
 #include "panelkit2/toolkit/label.hpp"
 #include "panelkit2/toolkit/user_control.hpp"
@@ -20,6 +24,7 @@ namespace panelkit2::demo {
 
 struct OptionsItem;
 struct ListsItem;
+struct SlideItem;
 
 class Assistant : public EventSink, public std::enable_shared_from_this<Assistant> {
   public:
@@ -49,6 +54,7 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
                   const std::string& offAction);
     void AddOptions(const OptionsItem& item);
     void AddLists(const ListsItem& item);
+    void AddSlide(const SlideItem& item);
     void AddButton(const std::string& caption, const std::string& action);
     void Next();
     void Back();
@@ -61,6 +67,8 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
     host::Label mCaption;
     ControlPort mPort;
     size_t mPage = 0;
+    // Selections made once the page is shown.
+    std::vector<std::pair<std::shared_ptr<Slide>, std::string>> mSelections;
 };
 
 }  // namespace panelkit2::demo

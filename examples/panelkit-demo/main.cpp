@@ -4,13 +4,15 @@
 //                                     actions and exit
 //   panelkit-demo --screenshot-all DIR
 //                                     draw every page offscreen into DIR/page-1.png ...,
-//                                     in page order, and exit
+//                                     in page order (a help popup showing included), and exit
 
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QApplication>
 #include <QDir>
 #include <QMetaObject>
+#include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 #include <cstdio>
 #include <iostream>
@@ -64,12 +66,28 @@ void PrepareEnvironment(bool offscreen) {
 
 // The view shows the page and the event loop passes once, so the window is painted as a
 // person would see it.
-int SaveScreenshot(panelkit2::qt::View& view, panelkit2::host::Widget& window,
+// A help popup floats in a window of its own above the page: it is drawn over the page's
+// image where it stands on the screen.
+void DrawPopup(panelkit2::qt::View& view, panelkit2::demo::Assistant& assistant, QWidget& shown,
+               QPixmap& image) {
+    QWidget* popup = view.WidgetOf(assistant.Port().HelpPopup().PopupForm());
+    if (!popup || !popup->isVisible()) return;
+    QPainter painter(&image);
+    painter.drawPixmap(popup->pos() - shown.mapToGlobal(QPoint(0, 0)), popup->grab());
+}
+
+int SaveScreenshot(panelkit2::qt::View& view, panelkit2::demo::Assistant& assistant,
                    const QString& file) {
     view.Sync();
     QCoreApplication::processEvents();
-    QWidget* shown = view.WidgetOf(window);
-    if (!shown || !shown->grab().save(file, "PNG")) {
+    QWidget* shown = view.WidgetOf(assistant.Window());
+    if (!shown) {
+        std::cerr << "panelkit-demo: cannot write " << file.toStdString() << "\n";
+        return 1;
+    }
+    QPixmap image = shown->grab();
+    DrawPopup(view, assistant, *shown, image);
+    if (!image.save(file, "PNG")) {
         std::cerr << "panelkit-demo: cannot write " << file.toStdString() << "\n";
         return 1;
     }
@@ -85,8 +103,7 @@ int SaveAllPages(panelkit2::qt::View& view, panelkit2::demo::Assistant& assistan
     for (size_t page = 0; page < panelkit2::demo::Assistant::PageCount(); ++page) {
         assistant.ShowPage(page);
         const QString file = QDir(dir).filePath(QString("page-%1.png").arg(page + 1));
-        if (const int status = SaveScreenshot(view, assistant.Window(), file); status != 0)
-            return status;
+        if (const int status = SaveScreenshot(view, assistant, file); status != 0) return status;
     }
     return 0;
 }
@@ -113,7 +130,7 @@ int main(int argc, char** argv) {
     assistant->Start();
     if (options.allPages) return SaveAllPages(view, *assistant, options.file);
     if (options.screenshot) {
-        const int status = SaveScreenshot(view, assistant->Window(), options.file);
+        const int status = SaveScreenshot(view, *assistant, options.file);
         if (status == 0) std::cout << assistant->SelectedActions() << std::endl;
         return status;
     }

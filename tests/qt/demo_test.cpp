@@ -165,6 +165,13 @@ TEST(DemoScreenshots, EveryPageIsWrittenAndDrawn) {
         for (int y = 66; y < 84; ++y)
             for (int x = 20; x < 140; ++x) inked += image.pixel(x, y) != background ? 1 : 0;
         EXPECT_GT(inked, 50);
+        // The backups page opens on a step with help: its popup is in the picture, and
+        // only there.
+        const QRgb popup = QColor(255, 255, 192).rgb();
+        int popupPixels = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) popupPixels += image.pixel(x, y) == popup;
+        EXPECT_EQ(popupPixels > 1000, page == 5) << popupPixels;
     }
 }
 
