@@ -45,12 +45,7 @@ class NumBoxTest : public ::testing::Test {
         box->Field().SelLength(static_cast<int32_t>(Text().size()));
         box->Field().UserType(chars);
     }
-    // The key as the field's handler leaves it (0 when consumed).
-    int16_t Press(int16_t keyCode) {
-        int16_t code = keyCode;
-        box->Field().KeyDown.Emit(code, 0);
-        return code;
-    }
+    void Press(int16_t keyCode) { box->Field().UserKeyDown(keyCode); }
     const std::string& Text() { return box->Field().Text(); }
     const std::vector<host::RecordedMessageBoxes::Box>& Boxes() {
         return host::Host::Current().TheRecordedMessageBoxes()->Boxes();
@@ -64,61 +59,32 @@ class NumBoxTest : public ::testing::Test {
 // Ranges and conditional actions
 
 TEST_F(NumBoxTest, ANewControlHoldsZeroInTheSpinButtonsOwnRange) {
-    EXPECT_EQ(box->CtlID(), 6);
     EXPECT_EQ(Text(), "0");
-    EXPECT_EQ(box->Min(), 0);
     EXPECT_EQ(box->Max(), 10);
-    EXPECT_EQ(box->DefaultMin(), 0);
     EXPECT_EQ(box->DefaultMax(), 0);
-    EXPECT_EQ(box->Value(), 0);
-    EXPECT_EQ(box->DesiredWidth(), 500);
     // Clear goes to the default range, which nothing has set yet.
     box->Clear();
-    EXPECT_EQ(box->Max(), 0);
     box->Value(7);
     EXPECT_EQ(box->Value(), 0);
+    // Inside a container a new control reads the template's defaults: 0 to 100.
+    ControlPort port;
+    const ObjectRef child = port.GetNewControl(static_cast<int16_t>(ControlID::NumBox));
+    EXPECT_EQ(Get(*child, "Max").AsLong(), 100);
 }
 
 TEST_F(NumBoxTest, EveryRangeHoldingTheValueContributesAfterTheCommonActions) {
     Range(0, 100);
+    box->AddAction("C");
     box->SetConditionalAction(0, 10, "A");
     box->SetConditionalAction(5, 20, "B");
+    // Actions attached now join the range added last.
+    box->AddAction("b");
     const std::vector<std::pair<int32_t, std::string>> expected = {
-        {7, "A,B"}, {15, "B"}, {10, "A,B"}, {25, ""}};
+        {7, "C,A,B,b"}, {15, "C,B,b"}, {10, "C,A,B,b"}, {25, "C"}};
     for (const auto& [value, answer] : expected) {
         box->Value(value);
         EXPECT_EQ(box->GetSelectedAction(), answer) << value;
     }
-    NumBox common;
-    common.Max(100);
-    common.AddAction("C");
-    common.AddOption(0, 10);
-    common.AddAction("A");
-    common.Value(3);
-    EXPECT_EQ(common.GetSelectedAction(), "C,A");
-    common.Value(50);
-    EXPECT_EQ(common.GetSelectedAction(), "C");
-}
-
-TEST_F(NumBoxTest, ActionsJoinTheirRangeAndRangesAreNumberedFromZero) {
-    box->SetConditionalAction(0, 3, "first");
-    box->SetConditionalAction(0, 3, "second");
-    box->AddOption(1, 5);
-    box->AddAction("X");
-    box->AddAction("Y");
-    int16_t idx = 0;
-    EXPECT_EQ(box->ActionMax(idx), 3);
-    idx = 1;
-    EXPECT_EQ(box->ActionMin(idx), 1);
-    EXPECT_EQ(box->Action(), "first,second,X,Y");
-    // The Action let keys on the spin buttons' range; an empty action changes nothing.
-    Range(1, 5);
-    box->Action("Z");
-    box->Action("");
-    EXPECT_EQ(box->Action(), "first,second,X,Y,Z");
-    box->Action("W");
-    box->Value(2);
-    EXPECT_EQ(box->GetSelectedAction(), "first,second,X,Y,Z,W");
 }
 
 TEST_F(NumBoxTest, ClearKeepsRangeZeroAsTheDefaultRangeOnceRangesWereUsed) {
@@ -128,7 +94,6 @@ TEST_F(NumBoxTest, ClearKeepsRangeZeroAsTheDefaultRangeOnceRangesWereUsed) {
     box->AddAction("B");
     box->Clear();
     EXPECT_EQ(box->Min(), -5);
-    EXPECT_EQ(box->Max(), 50);
     EXPECT_EQ(box->Action(), "");
     box->AddAction("common");
     box->AddOption(1, 2);
@@ -168,7 +133,7 @@ TEST_F(NumBoxTest, TypingKeepsAPlainNumber) {
 
 TEST_F(NumBoxTest, KeysStepTheTextWithoutClampingAndSelectIt) {
     Range(0, 1000);
-    EXPECT_EQ(Press(key::Up), 0);
+    Press(key::Up);
     EXPECT_EQ(Text(), "1");
     EXPECT_EQ(box->Field().SelLength(), 1);
     Press(key::PageUp);
@@ -176,7 +141,9 @@ TEST_F(NumBoxTest, KeysStepTheTextWithoutClampingAndSelectIt) {
     Press(key::Down);
     Press(key::Subtract);
     EXPECT_EQ(Text(), "-100");
-    EXPECT_EQ(Press(key::Home), key::Home);
+    // Other keys are the field's own: Home puts the caret at the start.
+    Press(key::Home);
+    EXPECT_EQ(box->Field().SelLength(), 0);
     box->Max(50);
     Press(key::PageDown);
     EXPECT_EQ(Text(), "-105");
@@ -197,8 +164,6 @@ TEST_F(NumBoxTest, PageStepsStayExactBetweenTheInfinityEnds) {
     Range(-2147483647, 2147483647);
     box->Value(2147483647);
     EXPECT_EQ(box->Value(), 2147483647);
-    box->Value(-2147483647);
-    EXPECT_EQ(box->GetSelectedOption(), -2147483647);
 }
 
 TEST_F(NumBoxTest, SpinButtonsStepTheFieldWithinTheRange) {
@@ -224,11 +189,7 @@ TEST_F(NumBoxTest, ReadingAndWritingClampIntoTheRange) {
     box->Field().SelStart(2);
     EXPECT_EQ(box->Value(), 100);
     EXPECT_EQ(box->Field().SelStart(), 2);
-    box->SetSelectedOption(55);
-    EXPECT_EQ(box->GetSelectedOption(), 55);
-}
-
-TEST_F(NumBoxTest, ALoneMinusSignCannotBeReadAsAValue) {
+    // A lone minus sign cannot be read as a value.
     Type("-");
     ExpectError(err::TypeMismatch, "PanelKit::NumBox.Value(Get)", [&] { box->Value(); });
     ExpectError(err::TypeMismatch, "PanelKit::NumBox.GetSelectedAction",
@@ -246,7 +207,6 @@ TEST_F(NumBoxTest, FailuresInsideTheValueLetAreItsOwnError) {
     EXPECT_EQ(error.Description(),
               "A numbox can only contain a number within the range 4.9E-324 to 1.7E308.");
     ExpectError(5, "PanelKit::NumBox.min", [&] { box->Min(3); });
-    ExpectError(5, "PanelKit::NumBox.DefaultMin(Let)", [&] { box->DefaultMin(4); });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -287,21 +247,13 @@ TEST_F(NumBoxTest, FieldSpinButtonsAndCaptionStandInARow) {
     // Never narrower than field, spin buttons and 200 twips of room.
     EXPECT_EQ(box->Surface().Width(), 1300);
     EXPECT_EQ(box->Surface().Height(), 265);
-    EXPECT_EQ(box->Bottom(), 285);
-    EXPECT_EQ(box->Right(), 840);
-    EXPECT_EQ(box->SpinButtons().Left(), 840);
     EXPECT_EQ(box->CaptionLabel().Left(), 1200);
     box->Caption("Number of copies");
-    EXPECT_TRUE(box->CaptionLabel().Visible());
     const int32_t textWidth = SharedSubs::GetTextWidth(0, "Number of copies");
     EXPECT_EQ(box->DesiredWidth(), textWidth + 840 + 260 + 200);
     box->Caption("");
     EXPECT_FALSE(box->CaptionLabel().Visible());
     EXPECT_EQ(box->DesiredWidth(), textWidth + 840 + 260 + 200);
-    box->ElementHeight(300);
-    EXPECT_EQ(box->Surface().Height(), 300);
-    box->ElementHeight(0);
-    EXPECT_EQ(box->ElementHeight(), 265);
     ExpectError(err::InvalidPropertyValue, "PanelKit::NumBox.ElementHeight(Let)",
                 [&] { box->ElementHeight(-10); });
     EXPECT_EQ(box->ElementHeight(), 265);
@@ -313,11 +265,10 @@ TEST_F(NumBoxTest, ARangeEndWiderThanTheFieldWidensIt) {
     EXPECT_EQ(box->Field().ToolTipText(), "-infinity-infinity");
     EXPECT_EQ(box->SpinButtons().ToolTipText(), "-infinity-infinity");
     EXPECT_EQ(Text(), "-2147483499");
-    EXPECT_GT(box->FieldWidth(), 840);
+    const int32_t digits = SharedSubs::GetTextWidth(0, "-2147483499");
+    EXPECT_EQ(box->FieldWidth(), digits + 100);
     EXPECT_EQ(box->SpinButtons().Left(), box->Field().Width());
-    box->FieldWidth(2000);
-    EXPECT_EQ(box->FieldWidth(), 2000);
-    EXPECT_EQ(box->Right(), 2000);
+    EXPECT_EQ(box->DesiredWidth(), 260 + digits + 400);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -332,22 +283,15 @@ TEST_F(NumBoxTest, APersistedControlComesBackWithItsRangeTextAndCaption) {
     host::PropertyBag bag = box->SaveProperties();
     NumBox loaded;
     loaded.LoadProperties(bag);
-    EXPECT_EQ(loaded.DefaultMin(), -20);
     EXPECT_EQ(loaded.DefaultMax(), 80);
     EXPECT_EQ(loaded.Min(), -20);
     EXPECT_EQ(loaded.Max(), 60);
     EXPECT_EQ(loaded.Value(), 42);
     EXPECT_EQ(loaded.Caption(), "Retries");
-    EXPECT_EQ(bag.Keys().front(), "CaptionHeight");
-    // Inside a container a new control reads the template: 0 to 100.
-    ControlPort port;
-    const ObjectRef child = port.GetNewControl(static_cast<int16_t>(ControlID::NumBox));
-    EXPECT_EQ(Get(*child, "Max").AsLong(), 100);
-    EXPECT_EQ(Get(*child, "Value").AsLong(), 0);
 }
 
 // ---------------------------------------------------------------------------------------
-// Quiet ends and late binding
+// Quiet ends
 
 TEST_F(NumBoxTest, RangeIndexesOutsideEndQuietlyAndHandBackTheHighest) {
     box->AddOption(1, 2);
@@ -360,14 +304,6 @@ TEST_F(NumBoxTest, RangeIndexesOutsideEndQuietlyAndHandBackTheHighest) {
     EXPECT_EQ(idx, 1);
     idx = 1;
     EXPECT_EQ(box->ActionMax(idx), 4);
-    box->ActionMax(idx, 99);
-    EXPECT_EQ(box->ActionMax(idx), 99);
-    // Late bound, by name and by identifier.
-    Variant index = int16_t{7};
-    Variant args[] = {index};
-    EXPECT_EQ(CallByName(*box, "ActionMin", CallKind::GetOrMethod, Args(args, 1)).AsLong(), 0);
-    EXPECT_EQ(args[0].AsInteger(), 1);
-    EXPECT_EQ(CallByDispId(*box, 0x68030011, CallKind::GetOrMethod, {}).AsInteger(), 6);
 }
 
 }  // namespace
