@@ -4,7 +4,29 @@
 
 namespace panelkit2::qt {
 
-int16_t KeyCodeOf(int qtKey) {
+namespace {
+// Keys of the numeric keypad that have codes of their own: its digits and operators.
+int16_t KeypadCodeOf(int qtKey) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return static_cast<int16_t>(96 + (qtKey - Qt::Key_0));
+    switch (qtKey) {
+        case Qt::Key_Asterisk:
+            return 106;
+        case Qt::Key_Plus:
+            return 107;
+        case Qt::Key_Minus:
+            return 109;
+        case Qt::Key_Period:
+        case Qt::Key_Comma:
+            return 110;
+        case Qt::Key_Slash:
+            return 111;
+        default:
+            return 0;
+    }
+}
+
+int16_t MainKeyCodeOf(int qtKey) {
     // Letters and digits share their codes with upper-case ASCII.
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
         return static_cast<int16_t>(qtKey);
@@ -20,6 +42,13 @@ int16_t KeyCodeOf(int qtKey) {
     };
     const auto found = kCodes.find(qtKey);
     return found == kCodes.end() ? int16_t{0} : found->second;
+}
+}  // namespace
+
+int16_t KeyCodeOf(const QKeyEvent& key) {
+    if (key.modifiers() & Qt::KeypadModifier)
+        if (const int16_t code = KeypadCodeOf(key.key())) return code;
+    return MainKeyCodeOf(key.key());
 }
 
 int16_t ShiftStateOf(Qt::KeyboardModifiers modifiers) {

@@ -119,10 +119,14 @@ void Mirror::ApplyVisible() {
 }
 
 void Mirror::ApplyFocusPolicy() {
-    if (!TakesFocus())
-        mWidget->setFocusPolicy(Qt::NoFocus);
+    const bool tab = TakesFocus() && mModel.TabStop();
+    const bool click = TakesFocus() && TakesFocusByClick();
+    if (tab && click)
+        mWidget->setFocusPolicy(Qt::StrongFocus);
+    else if (tab)
+        mWidget->setFocusPolicy(Qt::TabFocus);
     else
-        mWidget->setFocusPolicy(mModel.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+        mWidget->setFocusPolicy(click ? Qt::ClickFocus : Qt::NoFocus);
 }
 
 void Mirror::ApplyFocus() {
@@ -171,9 +175,11 @@ void Mirror::ForwardWindowMove() {
     const PixelScale scale = Scale();
     const QPoint model(scale.X(mModel.Left()), scale.Y(mModel.Top()));
     if (at == model || at == mAppliedWindowRect.topLeft()) return;
-    mContext.RunInput([&] {
-        host::Host::Current().MoveWindow(mModel, scale.TwipsX(at.x()), scale.TwipsY(at.y()));
-    });
+    mContext.RunInput([&] { MoveWindowByUser(scale.TwipsX(at.x()), scale.TwipsY(at.y())); });
+}
+
+void Mirror::MoveWindowByUser(float left, float top) {
+    host::Host::Current().MoveWindow(mModel, left, top);
 }
 
 // The user resized the window: the surface takes the size and lays itself out.

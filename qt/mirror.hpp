@@ -49,10 +49,15 @@ class Mirror : public QObject {
     }
     // Static widgets never take the focus from Qt.
     virtual bool TakesFocus() const { return true; }
+    // Widgets that take the focus by Tab only: a click leaves it where it is.
+    virtual bool TakesFocusByClick() const { return true; }
     // Whether the back colour fills the whole widget.
     virtual bool FillsBackground() const { return true; }
     // Window flags for a widget shown as a window.
     virtual Qt::WindowFlags WindowFlags() const { return Qt::Window; }
+
+    // The user moved the window to (left, top), screen twips: the host reports the move.
+    virtual void MoveWindowByUser(float left, float top);
 
     MirrorContext& Context() const { return mContext; }
     PixelScale Scale() const { return mContext.Scale(); }

@@ -1,7 +1,7 @@
 #pragma once
 
 // A form: a borderless window; a top-most one floats above the others like a tool tip and
-// never takes the activation.
+// never takes the activation. The user dragging the window moves the form.
 
 #include "panelkit2/toolkit/form.hpp"
 #include "qt/mirror.hpp"
@@ -18,6 +18,7 @@ class FormMirror : public Mirror {
     bool FilterInput(QObject* watched, QEvent* event) override;
     bool TakesFocus() const override { return false; }
     Qt::WindowFlags WindowFlags() const override;
+    void MoveWindowByUser(float left, float top) override { mForm.UserMoveTo(left, top); }
 
   private:
     host::Form& mForm;

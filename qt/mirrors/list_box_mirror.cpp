@@ -77,7 +77,7 @@ bool ListBoxMirror::ForwardMouse(QEvent* event) {
 }
 
 void ListBoxMirror::ForwardKey(const QKeyEvent& key) {
-    const int16_t code = KeyCodeOf(key.key());
+    const int16_t code = KeyCodeOf(key);
     const int16_t shift = ShiftStateOf(key.modifiers());
     const QString text = key.text();
     const bool typed = !text.isEmpty() && text.at(0).isPrint() &&

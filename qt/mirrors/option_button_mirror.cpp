@@ -21,7 +21,7 @@ bool OptionButtonMirror::FilterInput(QObject* watched, QEvent* event) {
     if (watched != Widget() || event->type() != QEvent::KeyPress) return false;
     const auto& key = *static_cast<QKeyEvent*>(event);
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return false;
-    const int16_t code = KeyCodeOf(key.key());
+    const int16_t code = KeyCodeOf(key);
     if (code == 0) return false;
     const int16_t shift = ShiftStateOf(key.modifiers());
     Forward([&] { mButton.UserKeyDown(code, shift); });

@@ -1,6 +1,7 @@
 #include "qt/mirrors/slider_mirror.hpp"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyleOptionSlider>
 #include <QToolTip>
 
@@ -52,39 +53,61 @@ void SliderMirror::ShowDragHint() {
                        TextPositions::ToQString(mSlider.Text()), track);
 }
 
-// Track clicks and the wheel: an add runs towards Max like Right and Page Down do.
-void SliderMirror::ForwardAction(int action) {
-    if (Applying()) return;
-    int16_t key = 0;
+// Track clicks and the wheel step as keys do: an add runs towards Max like Right and Page
+// Down. A thumb held by the mouse moves through sliderMoved; any other move (the wheel) is
+// one arrow key towards where Qt would have put the thumb.
+int16_t SliderMirror::KeyOf(int action) const {
     switch (action) {
         case QAbstractSlider::SliderSingleStepAdd:
-            key = host::Slider::KeyRight;
-            break;
+            return host::Slider::KeyRight;
         case QAbstractSlider::SliderSingleStepSub:
-            key = host::Slider::KeyLeft;
-            break;
+            return host::Slider::KeyLeft;
         case QAbstractSlider::SliderPageStepAdd:
-            key = host::Slider::KeyPageDown;
-            break;
+            return host::Slider::KeyPageDown;
         case QAbstractSlider::SliderPageStepSub:
-            key = host::Slider::KeyPageUp;
-            break;
+            return host::Slider::KeyPageUp;
         case QAbstractSlider::SliderToMinimum:
-            key = host::Slider::KeyHome;
-            break;
+            return host::Slider::KeyHome;
         case QAbstractSlider::SliderToMaximum:
-            key = host::Slider::KeyEnd;
-            break;
+            return host::Slider::KeyEnd;
+        case QAbstractSlider::SliderMove: {
+            const QSlider* track = Track();
+            if (track->isSliderDown() || track->sliderPosition() == mSlider.Value()) return 0;
+            return track->sliderPosition() > mSlider.Value() ? host::Slider::KeyRight
+                                                             : host::Slider::KeyLeft;
+        }
         default:
-            return;  // thumb drags arrive through sliderMoved
+            return 0;
     }
+}
+
+// Qt has moved its thumb already: it goes back to where the model put it.
+void SliderMirror::ForwardAction(int action) {
+    if (Applying()) return;
+    const int16_t key = KeyOf(action);
+    if (key == 0) return;
     Forward([&] { mSlider.UserKey(key); });
     Track()->setSliderPosition(mSlider.Value());
 }
 
+// Keys go to the model. Only the left button works the track: Qt's style would jump the
+// thumb to a middle click.
 bool SliderMirror::FilterInput(QObject* watched, QEvent* event) {
-    if (watched != Widget() || event->type() != QEvent::KeyPress) return false;
-    const int16_t code = KeyCodeOf(static_cast<QKeyEvent*>(event)->key());
+    if (watched != Widget()) return false;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton;
+        case QEvent::KeyPress:
+            return ForwardKey(*static_cast<QKeyEvent*>(event));
+        default:
+            return false;
+    }
+}
+
+bool SliderMirror::ForwardKey(const QKeyEvent& key) {
+    const int16_t code = KeyCodeOf(key);
     if (code < host::Slider::KeyPageUp || code > host::Slider::KeyDown) return false;
     Forward([&] { mSlider.UserKey(code); });
     return true;

@@ -3,8 +3,9 @@
 // A track bar. Dragging the thumb goes to the model's drag and release entry points, keys
 // to its key entry point (its arrow keys run the other way round from Qt's), clicks on the
 // track and the wheel step like the page and arrow keys. The thumb then rests where the
-// model put it.
+// model put it, also when the model moves it again in its own Change handler.
 
+#include <QKeyEvent>
 #include <QSlider>
 
 #include "panelkit2/toolkit/slider.hpp"
@@ -25,7 +26,9 @@ class SliderMirror : public Mirror {
 
   private:
     QSlider* Track() const { return static_cast<QSlider*>(Widget()); }
+    int16_t KeyOf(int action) const;
     void ForwardAction(int action);
+    bool ForwardKey(const QKeyEvent& key);
     void ShowDragHint();
 
     host::Slider& mSlider;

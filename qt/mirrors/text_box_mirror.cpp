@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -128,7 +129,7 @@ void TextBoxMirror::ForwardSelection() {
 
 // As the window system sends them: the key down, then the character it types.
 void TextBoxMirror::ForwardKey(const QKeyEvent& key) {
-    const int16_t code = KeyCodeOf(key.key());
+    const int16_t code = KeyCodeOf(key);
     const int16_t shift = ShiftStateOf(key.modifiers());
     const std::string typed = TypedCharacters(key);
     Forward([&] {
@@ -145,6 +146,19 @@ void TextBoxMirror::ForwardKey(const QKeyEvent& key) {
     });
 }
 
+// Qt's line edit selects its whole text when Tab brings the focus. What a field selects as
+// it gets the focus is the model's to say (its GotFocus handlers have run by now), so the
+// editor is told that the focus came some other way.
+bool TextBoxMirror::TakeFocusAsIs(const QFocusEvent& focus) {
+    const Qt::FocusReason reason = focus.reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+        reason != Qt::ShortcutFocusReason)
+        return false;
+    QFocusEvent quiet(QEvent::FocusIn, Qt::OtherFocusReason);
+    QCoreApplication::sendEvent(mLine, &quiet);
+    return true;
+}
+
 bool TextBoxMirror::FilterInput(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
@@ -158,11 +172,12 @@ bool TextBoxMirror::FilterInput(QObject* watched, QEvent* event) {
             if (!commit.isEmpty()) Forward([&] { mBox.UserType(commit.toStdString()); });
             return true;
         }
+        case QEvent::FocusIn:
+            return watched == mLine && TakeFocusAsIs(*static_cast<QFocusEvent*>(event));
         case QEvent::MouseButtonRelease:
             // The middle button would paste the selection clipboard behind the model's back.
             return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
         default:
-            (void)watched;
             return false;
     }
 }

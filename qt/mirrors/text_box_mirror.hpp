@@ -4,6 +4,7 @@
 // the text: keys go to its key and typing entry points and the editor only shows the
 // result, so KeyPress handlers, MaxLength, Locked and undo behave as in the model. The
 // mouse places the caret and selects in Qt; the selection is then handed to the model.
+// Taking the focus by Tab leaves the selection to the model, which may choose one then.
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,6 +31,7 @@ class TextBoxMirror : public Mirror {
     void ShowSelection();
     void ForwardKey(const QKeyEvent& key);
     void ForwardSelection();
+    bool TakeFocusAsIs(const QFocusEvent& focus);
     // Qt's selection as model start and length.
     std::pair<int32_t, int32_t> QtSelection() const;
 

@@ -1,7 +1,9 @@
 #pragma once
 
 // Spin buttons: an up and a down arrow, stacked, each a press on the model's buttons; with
-// the focus, the Up and Down keys press them too.
+// the focus, the Up and Down keys press them too. A press does not take the focus (the
+// model's does not either), so the buddy field being stepped keeps it; Tab reaches the
+// buttons when they are a tab stop.
 
 #include <QToolButton>
 
@@ -21,6 +23,7 @@ class UpDownMirror : public Mirror {
     QWidget* CreateWidget(QWidget* parent) override;
     bool FilterInput(QObject* watched, QEvent* event) override;
     bool FillsBackground() const override { return false; }
+    bool TakesFocusByClick() const override { return false; }
 
   private:
     QToolButton* CreateButton(QWidget* parent, Qt::ArrowType arrow);
