@@ -45,7 +45,6 @@ NumBox::NumBox()
     NumBox_.Text(NumberToText(Min()));
     Upd.Move(kDesignFieldWidth, 0, kDesignUpdWidth, kDesignFieldHeight);
     wlCaption.Move(kDesignFieldWidth + kDesignUpdWidth + kCaptionOffset, 0);
-    wlCaption.Visible(false);
     UserControl.Resize.Connect([this] { UserControl_Resize(); });
     NumBox_.Change.Connect([this] { NumBox_Change(); });
     NumBox_.KeyPress.Connect([this](int16_t& keyAscii) { NumBox_KeyPress(keyAscii); });

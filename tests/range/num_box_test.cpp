@@ -288,6 +288,7 @@ TEST_F(NumBoxTest, APersistedControlComesBackWithItsRangeTextAndCaption) {
     EXPECT_EQ(loaded.Max(), 60);
     EXPECT_EQ(loaded.Value(), 42);
     EXPECT_EQ(loaded.Caption(), "Retries");
+    EXPECT_TRUE(loaded.CaptionLabel().Visible());
 }
 
 // ---------------------------------------------------------------------------------------
