@@ -182,17 +182,22 @@ void View::OnApplicationState(Qt::ApplicationState state) {
 
 // --- Showing --------------------------------------------------------------------------
 
+// A posted flush that finds a message box open does nothing; closing the box posts another.
 void View::ScheduleFlush() {
     if (mblnFlushPosted) return;
     mblnFlushPosted = true;
     QMetaObject::invokeMethod(
-        this, [this] { Flush(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            mblnFlushPosted = false;
+            Flush();
+        },
+        Qt::QueuedConnection);
 }
 
 // Not while a message box is up: the model may be in the middle of a change then.
 void View::Flush() {
     if (mblnFlushing || mintModalDepth > 0) return;
-    mblnFlushPosted = false;
     mblnFlushing = true;
     const std::vector<QPointer<QWidget>> held = HoldUpdates();
     try {

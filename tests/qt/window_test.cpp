@@ -2,6 +2,7 @@
 // Qt event loop) hides it, message boxes, and what a page of checks looks like.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QImage>
 #include <QMessageBox>
 #include <QScreen>
@@ -87,6 +88,31 @@ TEST_F(WindowTest, MessageBoxesAreModalAndHoldBackTheViewWhileOpen) {
     ASSERT_NE(late, nullptr);
     EXPECT_FALSE(shownWhileOpen);
     EXPECT_NE(Shown(*late), nullptr);
+}
+
+// A box opened outside of input (a timer's handler) holds the view back too; what changed
+// meanwhile is shown once the box is gone, without further input.
+TEST_F(WindowTest, ChangesMadeWhileABoxIsOpenAreShownWhenItCloses) {
+    host::Form form("Page");
+    host::CheckBox check(&form, "chk");
+    form.Show();
+    auto* shown = Shown<QCheckBox>(check);
+    ASSERT_NE(shown, nullptr);
+    bool closed = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            check.Value(host::CheckBox::Checked);
+            // Accepted only after the view has had its turn while the box is open.
+            QTimer::singleShot(0, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    box->accept();
+            });
+        });
+        host::MsgBox("Settings saved", "Setup");
+        closed = true;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closed; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown->checkState() == Qt::Checked; }, 2000));
 }
 
 // The page is put on a window already on screen, in one go: the window's painting is held
