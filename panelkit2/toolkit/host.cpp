@@ -51,6 +51,7 @@ Hwnd Host::Register(Widget* widget) {
 void Host::Unregister(Widget* widget) {
     if (mFocused == widget) mFocused = nullptr;
     WidgetDestroyed.Emit(*widget);
+    if (!mcolWatches.empty()) RunWatches(*widget);
     const std::size_t slot = widget->mlngRegistrySlot;
     if (slot >= mcolWindows.size() || mcolWindows[slot].widget != widget) return;
     mcolWindows[slot].widget = nullptr;
@@ -60,6 +61,27 @@ void Host::Unregister(Widget* widget) {
             mcolWindows[i].widget->mlngRegistrySlot = i;
         mlngVacant = 0;
     }
+}
+
+Host::WatchId Host::WatchDestruction(const Widget& widget, std::function<void()> forget) {
+    mcolWatches[&widget].push_back({++mlngLastWatch, std::move(forget)});
+    return mlngLastWatch;
+}
+
+void Host::Unwatch(const Widget& widget, WatchId id) {
+    const auto found = mcolWatches.find(&widget);
+    if (found == mcolWatches.end()) return;
+    std::erase_if(found->second, [id](const Watch& watch) { return watch.id == id; });
+    if (found->second.empty()) mcolWatches.erase(found);
+}
+
+// The watches leave the table before they run: one may watch or unwatch again.
+void Host::RunWatches(const Widget& widget) {
+    const auto found = mcolWatches.find(&widget);
+    if (found == mcolWatches.end()) return;
+    const std::vector<Watch> watches = std::move(found->second);
+    mcolWatches.erase(found);
+    for (const Watch& watch : watches) watch.forget();
 }
 
 std::vector<Host::Window>::const_iterator Host::FindWindow(Hwnd hwnd) const {

@@ -5,7 +5,9 @@
 // messages that a message hook observes. Headless by default; a view replaces services.
 
 #include <cstddef>
+#include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "panelkit2/toolkit/clock.hpp"
@@ -71,6 +73,12 @@ class Host {
     Signal<Widget&> WidgetCreated;
     Signal<Widget&> WidgetDestroyed;
 
+    // Runs `forget` when `widget` is destroyed, for a widget that refers to another. Found
+    // by the widget, so a page of thousands of such pairs is torn down in linear time.
+    using WatchId = uint32_t;
+    WatchId WatchDestruction(const Widget& widget, std::function<void()> forget);
+    void Unwatch(const Widget& widget, WatchId id);
+
   private:
     friend class Widget;
     Host();
@@ -98,6 +106,13 @@ class Host {
     std::size_t mlngVacant = 0;
     Hwnd mLastHwnd = kDesktop;
     Widget* mFocused = nullptr;
+    struct Watch {
+        WatchId id;
+        std::function<void()> forget;
+    };
+    void RunWatches(const Widget& widget);
+    std::unordered_map<const Widget*, std::vector<Watch>> mcolWatches;
+    WatchId mlngLastWatch = 0;
 };
 
 }  // namespace panelkit2::host

@@ -25,14 +25,17 @@ double CheckedFinite(double value) {
 }  // namespace
 
 UpDown::UpDown(Widget* parent, std::string name)
-    : Widget(WidgetKind::UpDown, parent, std::move(name)), mExtender(*this) {
-    mlngBuddyWatch = Host::Current().WidgetDestroyed.Connect([this](Widget& widget) {
-        if (&widget == mBuddy) SetBuddy(nullptr, {}, {});
-    });
-}
+    : Widget(WidgetKind::UpDown, parent, std::move(name)), mExtender(*this) {}
 
 UpDown::~UpDown() {
-    Host::Current().WidgetDestroyed.Disconnect(mlngBuddyWatch);
+    ForgetBuddy();
+}
+
+void UpDown::ForgetBuddy() {
+    if (mBuddy) Host::Current().Unwatch(*mBuddy, mlngBuddyWatch);
+    mBuddy = nullptr;
+    mfnGetText = nullptr;
+    mfnSetText = nullptr;
 }
 
 double UpDown::Clamp(double value) const noexcept {
@@ -65,10 +68,17 @@ void UpDown::Increment(double value) {
 }
 
 void UpDown::SetBuddy(Widget* buddy, TextGetter getText, TextSetter setText) {
-    const bool complete = buddy && getText && setText;
-    mBuddy = complete ? buddy : nullptr;
-    mfnGetText = complete ? std::move(getText) : nullptr;
-    mfnSetText = complete ? std::move(setText) : nullptr;
+    ForgetBuddy();
+    if (!buddy || !getText || !setText) return;
+    mBuddy = buddy;
+    mfnGetText = std::move(getText);
+    mfnSetText = std::move(setText);
+    // The watch is gone with the buddy: nothing to unwatch then.
+    mlngBuddyWatch = Host::Current().WatchDestruction(*buddy, [this] {
+        mBuddy = nullptr;
+        mfnGetText = nullptr;
+        mfnSetText = nullptr;
+    });
 }
 
 void UpDown::BuddyProperty(std::string value) {

@@ -76,6 +76,7 @@ class UpDown : public Widget, public Dispatchable {
     double StepStart() const;
     void Spin(double towards, const Signal<>& click, Events clickEvent);
     void RaiseChange();
+    void ForgetBuddy();
 
     double mdblMin = 0;
     double mdblMax = 10;
@@ -85,7 +86,7 @@ class UpDown : public Widget, public Dispatchable {
     TextGetter mfnGetText;
     TextSetter mfnSetText;
     std::string mstrBuddyProperty;
-    Signal<Widget&>::Connection mlngBuddyWatch = 0;
+    uint32_t mlngBuddyWatch = 0;
     host::Extender mExtender;
 };
 

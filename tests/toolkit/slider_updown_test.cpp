@@ -258,6 +258,18 @@ TEST_F(UpDownTest, DestroyedBuddyIsForgotten) {
     updown.UserUp();
     EXPECT_EQ(writes, 0);
     EXPECT_EQ(updown.Value(), 1);
+    // Spin buttons that go first leave nothing behind to run when their buddy goes.
+    Widget buddyOfTheGone{WidgetKind::TextBox, nullptr, "txtOther"};
+    {
+        UpDown gone;
+        gone.SetBuddy(
+            &buddyOfTheGone, [] { return std::string(); }, [](const std::string&) {});
+        updown.SetBuddy(
+            &buddyOfTheGone, [] { return std::string("2"); },
+            [&](const std::string&) { ++writes; });
+    }
+    updown.UserUp();
+    EXPECT_EQ(writes, 1);
 }
 
 TEST_F(UpDownTest, DisabledButtonsDoNothing) {
