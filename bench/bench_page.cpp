@@ -1,7 +1,7 @@
 // A page of the assistant: built (controls requested, filled and added), laid out and its
 // actions collected; then the page turn, which reuses the controls of the page before.
 // Pages of checks, of radios (three options each), of combos (two lists each) and of
-// slides (three ticks each).
+// slides (three ticks each) and of number fields (two sub-ranges each).
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +13,7 @@
 #include "panelkit2/choice/combo.hpp"
 #include "panelkit2/choice/radio.hpp"
 #include "panelkit2/container/control_port.hpp"
+#include "panelkit2/range/num_box.hpp"
 #include "panelkit2/range/slide.hpp"
 
 namespace {
@@ -20,6 +21,7 @@ namespace {
 using panelkit2::Check;
 using panelkit2::Combo;
 using panelkit2::ControlPort;
+using panelkit2::NumBox;
 using panelkit2::Radio;
 using panelkit2::Slide;
 
@@ -79,6 +81,20 @@ void AddSlide(ControlPort& port, int64_t i) {
     port.AddControl(control);
 }
 
+// A captioned port number: a range, a value and actions over two sub-ranges.
+void AddNumBox(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(6);
+    auto& box = static_cast<NumBox&>(*control);
+    const std::string n = std::to_string(i);
+    box.SetCaption("Port " + n);
+    box.Min(1);
+    box.Max(65535);
+    box.SetConditionalAction(1, 1023, "privileged" + n);
+    box.SetConditionalAction(1024, 65535, "port" + n);
+    box.Value(8080);
+    port.AddControl(control);
+}
+
 // A kind of page: how one field is added and about how tall it stands.
 struct PageKind {
     void (*add)(ControlPort&, int64_t);
@@ -88,6 +104,7 @@ constexpr PageKind kChecks{AddCheck, 500};
 constexpr PageKind kRadios{AddRadio, 1400};
 constexpr PageKind kCombos{AddCombo, 900};
 constexpr PageKind kSlides{AddSlide, 1500};
+constexpr PageKind kNumBoxes{AddNumBox, 400};
 
 void FillPage(ControlPort& port, const PageKind& kind, int64_t fields) {
     for (int64_t i = 0; i < fields; ++i) kind.add(port, i);
@@ -154,5 +171,7 @@ BENCHMARK_CAPTURE(BM_BuildLayOutCollect, combos, kCombos)->Apply(Sizes)->UseManu
 BENCHMARK_CAPTURE(BM_PageTurn, combos, kCombos)->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_BuildLayOutCollect, slides, kSlides)->Apply(Sizes)->UseManualTime();
 BENCHMARK_CAPTURE(BM_PageTurn, slides, kSlides)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_BuildLayOutCollect, numboxes, kNumBoxes)->Apply(Sizes)->UseManualTime();
+BENCHMARK_CAPTURE(BM_PageTurn, numboxes, kNumBoxes)->Apply(Sizes);
 
 }  // namespace
