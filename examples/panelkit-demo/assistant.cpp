@@ -10,6 +10,7 @@
 #include "panelkit2/choice/combo.hpp"
 #include "panelkit2/choice/command.hpp"
 #include "panelkit2/choice/radio.hpp"
+#include "panelkit2/range/num_box.hpp"
 
 namespace panelkit2::demo {
 
@@ -47,6 +48,20 @@ struct SlideItem {
     const char* selected;
 };
 
+// A whole number in a range, with actions for sub-ranges of it.
+struct NumberItem {
+    struct SubRange {
+        int32_t min;
+        int32_t max;
+        const char* action;
+    };
+    const char* caption;
+    int32_t min;
+    int32_t max;
+    int32_t value;
+    std::vector<SubRange> subRanges;
+};
+
 namespace {
 struct CheckItem {
     const char* caption;
@@ -54,7 +69,7 @@ struct CheckItem {
     const char* offAction;
 };
 
-using Item = std::variant<CheckItem, OptionsItem, ListsItem, SlideItem>;
+using Item = std::variant<CheckItem, OptionsItem, ListsItem, SlideItem, NumberItem>;
 
 struct Page {
     const char* caption;
@@ -99,7 +114,14 @@ const std::array<Page, 6> kPages = {{
                  {"A week", "keep=7d", "Seven daily copies, about 1 GB"},
                  {"A month", "keep=30d", "Thirty daily copies, about 4 GB"},
                  {"A year", "keep=365d", "Daily copies for a month, then one a month"}},
-                "A week"}}},
+                "A week"},
+      NumberItem{"Port of the backup server",
+                 1,
+                 65535,
+                 8873,
+                 {{1, 1023, "port=system"},
+                  {1024, 49151, "port=registered"},
+                  {49152, 65535, "port=private"}}}}},
     {"Step 6 of 6: Finish",
      {CheckItem{"Create a desktop shortcut", "shortcut=on", ""},
       CheckItem{"Open the settings when the assistant closes", "open=on", ""}}},
@@ -116,6 +138,7 @@ constexpr int16_t kCheck = static_cast<int16_t>(ControlID::Check);
 constexpr int16_t kRadio = static_cast<int16_t>(ControlID::Radio);
 constexpr int16_t kCombo = static_cast<int16_t>(ControlID::Combo);
 constexpr int16_t kSlide = static_cast<int16_t>(ControlID::Slide);
+constexpr int16_t kNumBox = static_cast<int16_t>(ControlID::NumBox);
 constexpr int16_t kCommand = static_cast<int16_t>(ControlID::CommandButton);
 }  // namespace
 
@@ -173,8 +196,10 @@ void Assistant::ShowPage(size_t index) {
             AddOptions(*options);
         else if (const auto* lists = std::get_if<ListsItem>(&item))
             AddLists(*lists);
+        else if (const auto* slide = std::get_if<SlideItem>(&item))
+            AddSlide(*slide);
         else
-            AddSlide(std::get<SlideItem>(item));
+            AddNumber(std::get<NumberItem>(item));
     }
     if (index > 0) AddButton("< Back", "BACK");
     AddButton(index + 1 < kPages.size() ? "Next >" : "Finish", "NEXT");
@@ -237,6 +262,18 @@ void Assistant::AddSlide(const SlideItem& item) {
     }
     mPort.AddControl(control);
     mSelections.emplace_back(std::static_pointer_cast<Slide>(control), item.selected);
+}
+
+void Assistant::AddNumber(const NumberItem& item) {
+    const ObjectRef control = mPort.GetNewControl(kNumBox);
+    auto& box = static_cast<NumBox&>(*control);
+    box.SetCaption(item.caption);
+    box.Min(item.min);
+    box.Max(item.max);
+    for (const NumberItem::SubRange& range : item.subRanges)
+        box.SetConditionalAction(range.min, range.max, range.action);
+    box.Value(item.value);
+    mPort.AddControl(control);
 }
 
 void Assistant::AddButton(const std::string& caption, const std::string& action) {

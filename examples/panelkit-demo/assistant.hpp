@@ -2,7 +2,7 @@
 
 // A small configuration assistant: a window with an empty heading area, the page's caption
 // and a ControlPort holding a page of options (checks, a choice of one, drop-down lists,
-// a track of named steps)
+// a track of named steps, a number)
 // with Back and Next buttons. Next prints the page's actions and turns the page; Next on
 // the last page finishes.
 
@@ -25,6 +25,7 @@ namespace panelkit2::demo {
 struct OptionsItem;
 struct ListsItem;
 struct SlideItem;
+struct NumberItem;
 
 class Assistant : public EventSink, public std::enable_shared_from_this<Assistant> {
   public:
@@ -55,6 +56,7 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
     void AddOptions(const OptionsItem& item);
     void AddLists(const ListsItem& item);
     void AddSlide(const SlideItem& item);
+    void AddNumber(const NumberItem& item);
     void AddButton(const std::string& caption, const std::string& action);
     void Next();
     void Back();

@@ -4,10 +4,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -18,6 +20,8 @@
 #include "panelkit2/choice/combo.hpp"
 #include "panelkit2/choice/command.hpp"
 #include "panelkit2/choice/radio.hpp"
+#include "panelkit2/range/num_box.hpp"
+#include "panelkit2/range/slide.hpp"
 #include "tests/qt/view_fixture.hpp"
 
 namespace panelkit2::qt {
@@ -125,6 +129,36 @@ TEST_F(DemoTest, LogLevelAndRegionPagesPrintWhatWasPicked) {
     Push(*Controls<Command>().back());
     EXPECT_EQ(assistant->PageIndex(), 4u);
     EXPECT_TRUE(out.str().ends_with("region=jp,lang=de,date=dmy,,\n")) << out.str();
+}
+
+TEST_F(DemoTest, TheBackupsPageTakesARetentionStepAndAPortTypedIn) {
+    assistant->ShowPage(4);
+    TheView().Sync();
+    const auto slides = Controls<Slide>();
+    const auto boxes = Controls<NumBox>();
+    ASSERT_EQ(slides.size(), 1u);
+    ASSERT_EQ(boxes.size(), 1u);
+    // The page opens on a step with help, and its popup shows.
+    EXPECT_EQ(slides[0]->GetSelectedOption(), "A week");
+    EXPECT_TRUE(assistant->Port().HelpPopup().Visible());
+    auto* track = Shown<QSlider>(slides[0]->Track());
+    ASSERT_NE(track, nullptr);
+    QTest::keyClick(track, Qt::Key_Right);
+    EXPECT_EQ(slides[0]->GetSelectedOption(), "A month");
+    EXPECT_EQ(assistant->Port().HelpPopup().Caption(), "Thirty daily copies, about 4 GB");
+    // Tabbing into the field selects its number; what is typed replaces it.
+    auto* field = Shown<QLineEdit>(boxes[0]->Field());
+    ASSERT_NE(field, nullptr);
+    QWidget* window = Shown(assistant->Window());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(field, "44x3");
+    EXPECT_EQ(field->text(), QStringLiteral("443"));
+    Push(*Controls<Command>().back());
+    EXPECT_EQ(out.str(), "keep=30d,port=system,,\n");
+    // The next page has no popup.
+    EXPECT_FALSE(assistant->Port().HelpPopup().Visible());
 }
 
 TEST_F(DemoTest, TheWindowFollowsTheUsersResize) {
