@@ -140,6 +140,9 @@ class NumBox : public OptionControl {
     std::string mstrMinText;
     std::string mstrMaxText;
     bool mblnMinusTyped = false;
+    // The keypad minus changed the sign in its key-down; the minus sign the same key types
+    // next is dropped, or it would replace the number just negated.
+    bool mblnSignChanged = false;
     // The change handler's own guard: writing the normalised text back does not recurse.
     bool mblnChanging = false;
 };

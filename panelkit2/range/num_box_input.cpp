@@ -2,6 +2,7 @@
 // field into the range.
 
 #include <optional>
+#include <utility>
 
 #include "panelkit2/automation/mod_error.hpp"
 #include "panelkit2/automation/numeric.hpp"
@@ -84,12 +85,17 @@ void NumBox::NumBox_Change() {
     });
 }
 
-// Digits, the minus sign and backspace pass; every other character is dropped.
+// Digits, the minus sign and backspace pass; every other character is dropped, and so is
+// the minus sign of a keypad minus that has changed the sign already.
 void NumBox::NumBox_KeyPress(int16_t& KeyAscii) {
     mblnMinusTyped = false;
+    const bool signChanged = std::exchange(mblnSignChanged, false);
     if (KeyAscii == host::key::Back) return;
     if (KeyAscii == '-') {
-        mblnMinusTyped = true;
+        if (signChanged)
+            KeyAscii = 0;
+        else
+            mblnMinusTyped = true;
         return;
     }
     if (KeyAscii < '0' || KeyAscii > '9') KeyAscii = 0;
@@ -99,6 +105,7 @@ void NumBox::NumBox_KeyPress(int16_t& KeyAscii) {
 // keypad minus changes the sign. The result is not clamped here; it is selected whole and
 // the key is consumed. A text beyond any number is left alone, and so is the key.
 void NumBox::NumBox_KeyDown(int16_t& KeyCode) {
+    mblnSignChanged = false;
     std::optional<double> stepped;
     Silently([&] {
         const std::string& text = NumBox_.Text();
@@ -125,6 +132,7 @@ void NumBox::NumBox_KeyDown(int16_t& KeyCode) {
     if (!stepped) return;
     Silently([&] { NumBox_.Text(NumberToText(*stepped)); });
     SelectAll();
+    mblnSignChanged = KeyCode == host::key::Subtract;
     KeyCode = 0;
 }
 

@@ -156,6 +156,27 @@ TEST_F(NumBoxTest, KeysStepTheTextWithoutClampingAndSelectIt) {
     EXPECT_EQ(Text(), "0");
 }
 
+// A key with a character types it after its key-down, as the keyboard sends them: the
+// keypad minus changes the sign, and the minus sign it then types must not undo that.
+TEST_F(NumBoxTest, TheKeypadMinusChangesTheSignDespiteTheMinusItTypes) {
+    Range(-1000, 1000);
+    box->Value(750);
+    const auto keypadMinus = [&] {
+        Press(key::Subtract);
+        box->Field().UserType("-");
+    };
+    keypadMinus();
+    EXPECT_EQ(Text(), "-750");
+    EXPECT_EQ(box->Field().SelLength(), 4);
+    keypadMinus();
+    EXPECT_EQ(Text(), "750");
+    // The minus key of the main keyboard types its sign as ever.
+    Type("-");
+    EXPECT_EQ(Text(), "-");
+    box->Field().UserType("4");
+    EXPECT_EQ(Text(), "-4");
+}
+
 TEST_F(NumBoxTest, PageStepsStayExactBetweenTheInfinityEnds) {
     Range(-2147483499, 2147483499);
     box->Value(0);
