@@ -23,9 +23,8 @@ constexpr double kItemMargin = 300;
 
 Combo::Combo()
     : OptionControl("Combo", {ControlID::Combo, "Combo", kInitialDesiredWidth}),
-      Combo_(&UserControl, "Combo"),
-      wlCaption(&UserControl, "wlCaption") {
-    Combo_[0].Height(kListHeight);
+      mRows(&UserControl, "Combo", "wlCaption") {
+    List(0).Height(kListHeight);
     UserControl.Resize.Connect([this] { UserControl_Resize(); });
     UserControl_Initialize();
 }
@@ -34,15 +33,14 @@ void Combo::UserControl_Initialize() {
     FullReRaise(Source().Method("UserControl_Initialize"), [&] {
         {
             LayoutGuard guard(mblnLayoutBusy);
-            mintCaptionWidth = 0;
-            mintArrayUpper = 0;
+            mColumns.Reset();
             mintActionCount = 0;
             mblnActionStored = false;
             mintElementHeight = kDefaultElementHeight;
             UserControl.Width(kInitialWidth);
-            wlCaption[0].Visible(false);
-            wlCaption[0].Move(0, 0);
-            Combo_[0].Move(0, 0, UserControl.Width());
+            Label(0).Visible(false);
+            Label(0).Move(0, 0);
+            List(0).Move(0, 0, UserControl.Width());
             mblnOptionMode = false;
             mstrCommonAction.clear();
             mlngDesiredWidth = kInitialDesiredWidth;
@@ -51,37 +49,27 @@ void Combo::UserControl_Initialize() {
     });
 }
 
-host::ComboBox& Combo::ExistingList(int16_t idx) const {
-    if (!Combo_.Exists(idx)) RaiseStandard(err::SubscriptOutOfRange);
-    return Combo_[idx];
-}
-
 bool Combo::IsEmpty() const {
-    return FullReRaise(Source().Method("IsEmpty"), [&] { return Combo_[0].ListCount() == 0; });
+    return FullReRaise(Source().Method("IsEmpty"), [&] { return List(0).ListCount() == 0; });
 }
 
 bool Combo::Show() const {
-    return Combo_[0].ListCount() > 0;
+    return List(0).ListCount() > 0;
 }
 
 std::string Combo::Selected(int16_t& idx) const {
-    return IndexFamily(
-        Source().Get("Selected"), std::string(),
-        [&](std::string& found) { return found = ExistingList(idx).Text(); },
-        [&] { idx = mintArrayUpper; });
+    return mRows.Indexed(Source().Get("Selected"), idx, std::string(),
+                         [&](std::string& found) { return found = mRows.FieldAt(idx).Text(); });
 }
 
 // Exact comparison; the last equal item wins, a text that matches nothing changes nothing.
 void Combo::Selected(int16_t& idx, std::string_view value) {
-    IndexFamily(
-        Source().Let("Selected"), false,
-        [&](bool&) {
-            host::ComboBox& list = ExistingList(idx);
-            for (int16_t j = 0; j < list.ListCount(); ++j)
-                if (list.List(j) == value) list.ListIndex(j);
-            return false;
-        },
-        [&] { idx = mintArrayUpper; });
+    mRows.Indexed(Source().Let("Selected"), idx, false, [&](bool&) {
+        host::ComboBox& list = mRows.FieldAt(idx);
+        for (int16_t j = 0; j < list.ListCount(); ++j)
+            if (list.List(j) == value) list.ListIndex(j);
+        return false;
+    });
 }
 
 // The last record for the pair wins; records are matched by value, never by position.
@@ -134,8 +122,8 @@ void Combo::StoreAction(int16_t idx, int16_t idxItem, std::string_view value) {
 
 // The last item of the last element, -1 while that element has none.
 void Combo::RouteAction(std::string_view text) {
-    int16_t idx = mintArrayUpper;
-    int16_t idxItem = static_cast<int16_t>(Combo_[idx].ListCount() - 1);
+    int16_t idx = LastElement();
+    int16_t idxItem = static_cast<int16_t>(List(idx).ListCount() - 1);
     Action(idx, idxItem, text);
 }
 
@@ -145,10 +133,10 @@ void Combo::AddItem(int16_t idx, std::string_view vNewData) {
     FullReRaise(Source().Method("AddItem"), [&] {
         const int16_t textWidth = ToInteger(SharedSubs::GetTextWidth(UserControl.hDC(), vNewData));
         const int16_t needed = ToInteger(textWidth + kItemMargin);
-        host::ComboBox& list = Combo_[idx];
+        host::ComboBox& list = List(idx);
         if (needed > list.Width()) {
             list.Width(needed);
-            if (mintFieldWidth < list.Width()) mintFieldWidth = ToInteger(list.Width());
+            mColumns.GrowFieldWidth(list.Width());
         }
         if (list.List(0).empty()) {
             list.List(0, std::string(vNewData));
@@ -164,18 +152,18 @@ void Combo::AddItem(int16_t idx, std::string_view vNewData) {
 }
 
 int16_t Combo::ItemCount(int16_t idx) const {
-    return FullReRaise(Source().Method("ItemCount"), [&] { return Combo_[idx].ListCount(); });
+    return FullReRaise(Source().Method("ItemCount"), [&] { return List(idx).ListCount(); });
 }
 
 void Combo::AddOption(std::string_view vData) {
-    FullReRaise(Source().Method("AddOption"), [&] { AddItem(mintArrayUpper, vData); });
+    FullReRaise(Source().Method("AddOption"), [&] { AddItem(LastElement(), vData); });
 }
 
 // Every element holding the text selects it; the others keep their selection.
 void Combo::SetSelectedOption(std::string_view strItem) {
     FullReRaise(Source().Method("SetSelectedOption"), [&] {
-        for (int32_t i = 0; i <= mintArrayUpper; ++i) {
-            host::ComboBox& list = Combo_[i];
+        for (int32_t i = 0; i <= LastElement(); ++i) {
+            host::ComboBox& list = List(i);
             for (int16_t j = 0; j < list.ListCount(); ++j)
                 if (list.List(j) == strItem) list.ListIndex(j);
         }
@@ -186,11 +174,7 @@ void Combo::SetSelectedOption(std::string_view strItem) {
 std::string Combo::GetSelectedOption() const {
     return FullReRaise(Source().Method("GetSelectedOption"), [&] {
         std::string result;
-        for (int32_t i = 0; i <= mintArrayUpper; ++i) {
-            const std::string text = Combo_[i].Text();
-            if (!result.empty()) result += '|';
-            result += text;
-        }
+        for (int32_t i = 0; i <= LastElement(); ++i) AppendEntry(result, List(i).Text(), '|');
         return result;
     });
 }
@@ -200,13 +184,11 @@ std::string Combo::GetSelectedOption() const {
 std::string Combo::GetSelectedAction() const {
     return FullReRaise(Source().Method("GetSelectedAction"), [&] {
         std::string result;
-        for (int16_t i = 0; i <= mintArrayUpper; ++i) {
+        for (int16_t i = 0; i <= LastElement(); ++i) {
             // Copies: a quiet end writes into its arguments.
             int16_t idx = i;
-            int16_t idxItem = Combo_[i].ListIndex();
-            const std::string action = Action(idx, idxItem);
-            if (!result.empty()) result += ',';
-            result += action;
+            int16_t idxItem = List(i).ListIndex();
+            AppendAction(result, Action(idx, idxItem));
         }
         return Answer(result);
     });
@@ -215,20 +197,18 @@ std::string Combo::GetSelectedAction() const {
 void Combo::Clear() {
     FullReRaise(Source().Method("Clear"), [&] {
         ArrayCount(1);
-        host::ComboBox& list = Combo_[0];
+        host::ComboBox& list = List(0);
         list.Clear();
         list.Move(0, list.Top(), UserControl.Width());
         list.ToolTipText({});
         Caption(0, std::string_view());
         mintActionCount = 0;
         mActions.assign(1, ActionRecord{});
-        wlCaption[0].Caption({});
-        wlCaption[0].ToolTipText({});
-        mintCaptionWidth = 0;
-        mintFieldWidth = 0;
+        Label(0).Caption({});
+        Label(0).ToolTipText({});
+        mColumns.Reset();
         mintWidestItem = 0;
         ResetContract();
-        mintWidestCaption = 0;
         Paint();
     });
 }
@@ -236,8 +216,8 @@ void Combo::Clear() {
 void Combo::UserControl_WriteProperties(host::PropertyBag& bag) {
     bag.WriteProperty("ArrayCount", ArrayCount(), int16_t{1});
     bag.WriteProperty("ElementHeight", mintElementHeight, kDefaultElementHeight);
-    bag.WriteProperty("Height", UserControl.Height(), Combo_[0].Height());
-    bag.WriteProperty("Width", UserControl.Width(), Combo_[0].Width());
+    bag.WriteProperty("Height", UserControl.Height(), List(0).Height());
+    bag.WriteProperty("Width", UserControl.Width(), List(0).Width());
     WriteColours(bag);
 }
 
@@ -247,8 +227,8 @@ void Combo::UserControl_ReadProperties(host::PropertyBag& bag) {
     LayoutGuard guard(mblnLayoutBusy);
     ArrayCount(bag.ReadProperty("ArrayCount", int16_t{1}).AsInteger());
     ElementHeight(bag.ReadProperty("ElementHeight", kDefaultElementHeight).AsInteger());
-    UserControl.Height(bag.ReadProperty("Height", Combo_[0].Height()).AsSingle());
-    UserControl.Width(bag.ReadProperty("Width", Combo_[0].Width()).AsSingle());
+    UserControl.Height(bag.ReadProperty("Height", List(0).Height()).AsSingle());
+    UserControl.Width(bag.ReadProperty("Width", List(0).Width()).AsSingle());
     ReadColours(bag);
 }
 

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "panelkit2/choice/caption_columns.hpp"
+#include "panelkit2/choice/option_rows.hpp"
 #include "panelkit2/controls/option_control.hpp"
 #include "panelkit2/toolkit/combo_box.hpp"
 #include "panelkit2/toolkit/widget_array.hpp"
@@ -38,7 +40,7 @@ class Combo : public OptionControl {
     void FieldWidth(int16_t value);
     int32_t Bottom(int16_t idx) const;
     int32_t Right(int16_t idx) const;
-    int16_t ArrayCount() const noexcept { return static_cast<int16_t>(mintArrayUpper + 1); }
+    int16_t ArrayCount() const noexcept { return mRows.Count(); }
     void ArrayCount(int16_t value);
     bool IsEmpty() const;
     bool Show() const override;
@@ -60,16 +62,16 @@ class Combo : public OptionControl {
     std::string GetSelectedAction() const override;
 
     // Constituents, for hosts and views that look inside.
-    const host::WidgetArray<host::ComboBox>& Lists() const { return Combo_; }
-    const host::WidgetArray<host::WrapLabel>& CaptionLabels() const { return wlCaption; }
+    const host::WidgetArray<host::ComboBox>& Lists() const { return mRows.Fields(); }
+    const host::WidgetArray<host::WrapLabel>& CaptionLabels() const { return mRows.Labels(); }
 
   protected:
     void UserControl_WriteProperties(host::PropertyBag& bag) override;
     void UserControl_ReadProperties(host::PropertyBag& bag) override;
     void ApplyCaption(std::string_view text) override;
     void RouteAction(std::string_view text) override;
-    void PaintForeColor(host::OleColor value) override { wlCaption[0].ForeColor(value); }
-    void PaintBackColor(host::OleColor value) override { wlCaption[0].BackColor(value); }
+    void PaintForeColor(host::OleColor value) override { mRows.LabelAt(0).ForeColor(value); }
+    void PaintBackColor(host::OleColor value) override { mRows.LabelAt(0).BackColor(value); }
 
   private:
     static constexpr int16_t kDefaultElementHeight = 255;
@@ -84,25 +86,22 @@ class Combo : public OptionControl {
     void Paint();
     void UserControl_Resize();
     void StoreAction(int16_t idx, int16_t idxItem, std::string_view value);
-    // The quiet ends of Selected need error 9 where the array reports a missing element.
-    host::ComboBox& ExistingList(int16_t idx) const;
+    // Members without a quiet end report a missing element as the array does (340).
+    host::ComboBox& List(int32_t idx) const { return mRows.Fields()[idx]; }
+    host::WrapLabel& Label(int32_t idx) const { return mRows.Labels()[idx]; }
+    int16_t LastElement() const noexcept { return mRows.MaxIndex(); }
 
-    // The lists are named "Combo" among the constituents; the trailing underscore keeps the
-    // member apart from the class name.
-    host::WidgetArray<host::ComboBox> Combo_;
-    host::WidgetArray<host::WrapLabel> wlCaption;
+    // The elements: the lists, named "Combo" among the constituents, and wlCaption.
+    OptionRows<host::ComboBox> mRows;
+    CaptionColumns mColumns;
 
     int16_t mintElementHeight = kDefaultElementHeight;
     int16_t mintElementWidth = 0;
-    int16_t mintArrayUpper = 0;
     int16_t mintActionCount = 0;
     bool mblnActionStored = false;
     // No records until the first Clear or Action let.
     std::vector<ActionRecord> mActions;
-    int16_t mintFieldWidth = 0;
-    int16_t mintCaptionWidth = 0;
     int16_t mintWidestItem = 0;
-    int16_t mintWidestCaption = 0;
     // mblnOptionMode is the "an item was added" switch: until then actions are common.
 };
 

@@ -37,50 +37,38 @@ constexpr int32_t kInitialDesiredWidth = 400;
 Radio::Radio()
     : OptionControl("Radio", {ControlID::Radio, "Radio", kInitialDesiredWidth}),
       frame(&UserControl, "frame"),
-      optRadio(&frame, "optRadio"),
-      wlOption(&frame, "wlOption"),
+      mRows(&frame, "optRadio", "wlOption"),
       wlCaption(&frame, "wlCaption") {
     // As designed: the first row is the selected one.
-    optRadio[0].Move(0, 0, kButtonWidth, kButtonDesignHeight);
-    optRadio[0].Value(true);
+    Button(0).Move(0, 0, kButtonWidth, kButtonDesignHeight);
+    Button(0).Value(true);
     UserControl.Resize.Connect([this] { UserControl_Resize(); });
-    wlOption[0].Click.Connect([this] { wlOption_Click(0); });
+    Label(0).Click.Connect([this] { wlOption_Click(0); });
     UserControl_Initialize();
 }
 
-host::OptionButton& Radio::Button(int32_t idx) const {
-    host::OptionButton* button = optRadio.Find(idx);
-    if (!button) RaiseStandard(err::SubscriptOutOfRange);
-    return *button;
-}
-
-host::WrapLabel& Radio::Label(int32_t idx) const {
-    host::WrapLabel* label = wlOption.Find(idx);
-    if (!label) RaiseStandard(err::SubscriptOutOfRange);
-    return *label;
+double Radio::RowStep() const noexcept {
+    return double(mintElementHeight) + kRowGap;
 }
 
 void Radio::PaintForeColor(host::OleColor value) {
     frame.ForeColor(value);
-    for (int16_t i = 0; i <= mintMaxIndex; ++i) Button(i).ForeColor(value);
+    for (int16_t i = 0; i <= mRows.MaxIndex(); ++i) Button(i).ForeColor(value);
 }
 
 void Radio::PaintBackColor(host::OleColor value) {
     frame.BackColor(value);
-    for (int16_t i = 0; i <= mintMaxIndex; ++i) Button(i).BackColor(value);
+    for (int16_t i = 0; i <= mRows.MaxIndex(); ++i) Button(i).BackColor(value);
 }
 
 // Rows keep their spacing from the height they had (the old one), and take the new height.
 void Radio::ElementHeight(int16_t value) {
     FullReRaise(Source().Let("ElementHeight"), [&] {
         const int16_t height = value == 0 ? kDefaultElementHeight : value;
-        for (int16_t i = 0; i <= mintMaxIndex; ++i) {
-            host::OptionButton& button = Button(i);
-            const float top =
-                i == 0 ? button.Top() : Button(i - 1).Top() + mintElementHeight + kRowGap;
+        mRows.Restack(RowStep(), [&](int16_t, host::OptionButton& button, float top) {
             button.Move(button.Left(), top, button.Width(), height);
-        }
-        UserControl.Height(Button(mintMaxIndex).Top() + height);
+        });
+        UserControl.Height(Button(mRows.MaxIndex()).Top() + height);
         mintElementHeight = height;
         UserControl.PropertyChanged("ElementHeight");
     });
@@ -94,11 +82,10 @@ std::string Radio::Caption(int16_t idx) const {
 // desired width. An index without a row changes nothing.
 void Radio::Caption(int16_t idx, std::string_view value) {
     FullReRaise(Source().Let("Caption"), [&] {
-        if (idx < 0 || idx > mintMaxIndex) return;
+        if (!mRows.Holds(idx)) return;
         host::WrapLabel& label = Label(idx);
         SizeToText(label, value);
-        label.ToolTipText(std::string(value));
-        Button(idx).ToolTipText(std::string(value));
+        mRows.MirrorCaption(idx, value);
         if (label.Width() + kOptionRoom > UserControl.Width())
             UserControl.Width(label.Width() + kOptionRoom);
         if (UserControl.Width() > static_cast<float>(mlngDesiredWidth))
@@ -121,36 +108,21 @@ int32_t Radio::Right(int16_t idx) const {
     return ToLong(double(button.Left()) + button.Width() + Label(idx).Width());
 }
 
-void Radio::AddRow(int16_t index) {
-    host::OptionButton& button = optRadio.Load(index);
-    button.Top(Button(index - 1).Top() + mintElementHeight + kRowGap);
-    button.Visible(true);
-    button.Tag({});
-    host::WrapLabel& label = wlOption.Load(index);
+void Radio::PlaceNewRow(int16_t index, host::OptionButton& button, host::WrapLabel& label) {
     label.Move(kNewLabelLeft, button.Top());
     label.Click.Connect([this, index] { wlOption_Click(index); });
 }
 
-void Radio::DropRowsAbove(int16_t last) {
-    for (int16_t i = optRadio.UBound(); i > last; --i) {
-        optRadio.Unload(i);
-        if (wlOption.Exists(i)) wlOption.Unload(i);
-        if (mintMaxIndex >= i) mintMaxIndex = static_cast<int16_t>(i - 1);
-    }
-}
-
 // Rejected below 1 before anything changes: option 0 cannot be destroyed. Each row counts
-// as soon as it exists, so a failure part-way leaves mintMaxIndex on the rows there are.
+// as soon as it exists, so a failure part-way leaves the count on the rows there are.
 void Radio::ArrayCount(int16_t value) {
     FullReRaise(Source().Let("ArrayCount"), [&] {
         if (value < 1) RaiseStandard(err::InvalidPropertyValue);
         const auto last = static_cast<int16_t>(value - 1);
-        if (last == mintMaxIndex) return;
-        DropRowsAbove(last);
-        while (mintMaxIndex < last) {
-            AddRow(static_cast<int16_t>(mintMaxIndex + 1));
-            ++mintMaxIndex;
-        }
+        if (!mRows.SetMaxIndex(last, RowStep(), [this](int16_t i, auto& button, auto& label) {
+                PlaceNewRow(i, button, label);
+            }))
+            return;
         Button(0).Value(true);
         Paint();
         UserControl.PropertyChanged("ArrayCount");
@@ -158,55 +130,43 @@ void Radio::ArrayCount(int16_t value) {
 }
 
 bool Radio::Value(int16_t& idx) const {
-    return IndexFamily(
-        Source().Get("Value"), false,
-        [&](bool& found) {
-            if (idx >= 0 && idx <= mintMaxIndex) found = Button(idx).Value();
-            return found;
-        },
-        [&] { idx = mintMaxIndex; });
+    return mRows.Indexed(Source().Get("Value"), idx, false, [&](bool& found) {
+        if (mRows.Holds(idx)) found = Button(idx).Value();
+        return found;
+    });
 }
 
 // Selecting one option deselects the others; False just clears this one.
 void Radio::Value(int16_t& idx, bool value) {
-    IndexFamily(
-        Source().Let("Value"), 0,
-        [&](int&) {
-            if (idx < 0 || idx > mintMaxIndex) return 0;
-            Button(idx).Value(value);
-            UserControl.PropertyChanged("Value");
-            return 0;
-        },
-        [&] { idx = mintMaxIndex; });
+    mRows.Indexed(Source().Let("Value"), idx, 0, [&](int&) {
+        if (!mRows.Holds(idx)) return 0;
+        Button(idx).Value(value);
+        UserControl.PropertyChanged("Value");
+        return 0;
+    });
 }
 
 std::string Radio::Action(int16_t& idx) const {
-    return IndexFamily(
-        Source().Get("action"), std::string(),
-        [&](std::string& found) {
-            found = Button(idx).Tag();
-            return found;
-        },
-        [&] { idx = mintMaxIndex; });
+    return mRows.Indexed(Source().Get("action"), idx, std::string(), [&](std::string& found) {
+        found = Button(idx).Tag();
+        return found;
+    });
 }
 
 // Common actions until an option is named (the index is not looked at then), afterwards
 // the actions of option idx.
 void Radio::Action(int16_t& idx, std::string_view value) {
-    IndexFamily(
-        Source().Let("action"), 0,
-        [&](int&) {
-            if (!mblnOptionMode) {
-                AppendAction(mstrCommonAction, value);
-                return 0;
-            }
-            host::OptionButton& button = Button(idx);
-            std::string list = button.Tag();
-            AppendAction(list, value);
-            button.Tag(std::move(list));
+    mRows.Indexed(Source().Let("action"), idx, 0, [&](int&) {
+        if (!mblnOptionMode) {
+            AppendAction(mstrCommonAction, value);
             return 0;
-        },
-        [&] { idx = mintMaxIndex; });
+        }
+        host::OptionButton& button = Button(idx);
+        std::string list = button.Tag();
+        AppendAction(list, value);
+        button.Tag(std::move(list));
+        return 0;
+    });
 }
 
 bool Radio::WLVisible(int16_t i) const {
@@ -214,7 +174,7 @@ bool Radio::WLVisible(int16_t i) const {
 }
 
 void Radio::RouteAction(std::string_view text) {
-    int16_t last = mintMaxIndex;
+    int16_t last = mRows.MaxIndex();
     Action(last, text);
 }
 
@@ -238,13 +198,13 @@ void Radio::Clear() {
         wlCaption.Caption({});
         wlCaption.ToolTipText({});
         ResetContract();
-        mblnFirstOptionFree = true;
+        mRows.FreeFirstRow();
     });
 }
 
 void Radio::SetSelectedOption(std::string_view vData) {
     FullReRaise(Source().Method("SetSelectedOption"), [&] {
-        for (int16_t i = 0; i <= mintMaxIndex; ++i) {
+        for (int16_t i = 0; i <= mRows.MaxIndex(); ++i) {
             if (Label(i).Caption() != vData) continue;
             Button(i).Value(true);
             return;
@@ -255,7 +215,7 @@ void Radio::SetSelectedOption(std::string_view vData) {
 std::string Radio::GetSelectedOption() const {
     return FullReRaise(Source().Method("GetSelectedOption"), [&] {
         std::string caption;
-        for (int16_t i = 0; i <= mintMaxIndex; ++i)
+        for (int16_t i = 0; i <= mRows.MaxIndex(); ++i)
             if (Button(i).Value()) caption = Label(i).Caption();
         return caption;
     });
@@ -263,11 +223,7 @@ std::string Radio::GetSelectedOption() const {
 
 void Radio::AddOption(std::string_view vData) {
     FullReRaise(Source().Method("AddOption"), [&] {
-        if (mblnFirstOptionFree)
-            mblnFirstOptionFree = false;
-        else
-            ArrayCount(ToInteger(ArrayCount() + 1));
-        Caption(mintMaxIndex, vData);
+        Caption(mRows.NextOptionRow([&] { ArrayCount(ToInteger(ArrayCount() + 1)); }), vData);
         mblnOptionMode = true;
     });
 }
@@ -275,7 +231,7 @@ void Radio::AddOption(std::string_view vData) {
 std::string Radio::GetSelectedAction() const {
     return FullReRaise(Source().Method("GetSelectedAction"), [&] {
         std::string selected;
-        for (int16_t i = 0; i <= mintMaxIndex; ++i)
+        for (int16_t i = 0; i <= mRows.MaxIndex(); ++i)
             if (Button(i).Value()) selected = Button(i).Tag();
         return Answer(selected);
     });
@@ -299,7 +255,7 @@ void Radio::UserControl_Initialize() {
             wlCaption.Move(kInitialCaptionLeft, 0, wlCaption.Width(), kCaptionHeight);
             mstrCommonAction.clear();
             mblnOptionMode = false;
-            mblnFirstOptionFree = true;
+            mRows.FreeFirstRow();
             mlngDesiredWidth = kInitialDesiredWidth;
         }
         Paint();
@@ -311,16 +267,16 @@ void Radio::UserControl_Initialize() {
 void Radio::Paint() {
     FullReRaise(Source().Method("Paint"), [&] {
         if (mblnLayoutBusy) return;
-        for (int16_t i = 0; i <= mintMaxIndex; ++i) {
+        for (int16_t i = 0; i <= mRows.MaxIndex(); ++i) {
             host::OptionButton& button = Button(i);
-            button.Top(i == 0 ? kFirstRowTop : Button(i - 1).Top() + mintElementHeight + kRowGap);
+            button.Top(i == 0 ? kFirstRowTop : mRows.TopBelow(i, RowStep()));
             {
                 LayoutGuard guard(mblnLayoutBusy);
                 frame.Move(0, 0, UserControl.Width(), UserControl.Height());
             }
             button.Refresh();
         }
-        UserControl.Height(Button(mintMaxIndex).Top() + mintElementHeight + kBottomMargin);
+        UserControl.Height(Button(mRows.MaxIndex()).Top() + mintElementHeight + kBottomMargin);
     });
 }
 
@@ -331,7 +287,7 @@ void Radio::UserControl_Resize() {
     FullReRaise(Source().Method("UserControl_Resize"), [&] {
         LayoutGuard guard(mblnLayoutBusy);
         const float buttonWidth = Button(0).Width();
-        for (int16_t i = 0; i <= mintMaxIndex; ++i) {
+        for (int16_t i = 0; i <= mRows.MaxIndex(); ++i) {
             host::OptionButton& button = Button(i);
             button.Move(kButtonLeft, button.Top(), buttonWidth, mintElementHeight);
             host::WrapLabel& label = Label(i);
@@ -362,7 +318,7 @@ void Radio::UserControl_WriteProperties(host::PropertyBag& bag) {
     bag.WriteProperty("FrameHeight", frame.Height(), UserControl.Height());
     bag.WriteProperty("FrameWidth", frame.Width(), UserControl.Width());
     WriteColours(bag);
-    for (int16_t i = 0; i <= mintMaxIndex; ++i) {
+    for (int16_t i = 0; i <= mRows.MaxIndex(); ++i) {
         int16_t idx = i;
         bag.WriteProperty("Action" + std::to_string(i), Action(idx), std::string());
     }
@@ -372,8 +328,7 @@ void Radio::UserControl_WriteProperties(host::PropertyBag& bag) {
 // gives 0. Rows a reused control still has go first: the count read builds them anew.
 void Radio::UserControl_ReadProperties(host::PropertyBag& bag) {
     LayoutGuard guard(mblnLayoutBusy);
-    DropRowsAbove(0);
-    mintMaxIndex = 0;
+    mRows.DropRowsAbove(0);
     ArrayCount(bag.ReadProperty("ArrayCount", int16_t{1}).AsInteger());
     ElementHeight(bag.ReadProperty("ElementHeight", kDefaultElementHeight).AsInteger());
     UserControl.Height(bag.ReadProperty("Height", float{255}).AsSingle());
@@ -383,7 +338,7 @@ void Radio::UserControl_ReadProperties(host::PropertyBag& bag) {
     frame.Move(0, 0, frameWidth, frameHeight);
     BackColor(static_cast<host::OleColor>(bag.ReadProperty("BackColor").AsLong()));
     ForeColor(static_cast<host::OleColor>(bag.ReadProperty("ForeColor").AsLong()));
-    for (int16_t i = 0; i <= mintMaxIndex; ++i)
+    for (int16_t i = 0; i <= mRows.MaxIndex(); ++i)
         Button(i).Tag(bag.ReadProperty("Action" + std::to_string(i), std::string()).AsString());
 }
 

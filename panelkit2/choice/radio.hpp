@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "panelkit2/choice/option_rows.hpp"
 #include "panelkit2/controls/option_control.hpp"
 #include "panelkit2/toolkit/frame.hpp"
 #include "panelkit2/toolkit/option_button.hpp"
-#include "panelkit2/toolkit/widget_array.hpp"
 #include "panelkit2/toolkit/wrap_label.hpp"
 
 namespace panelkit2 {
@@ -31,7 +31,7 @@ class Radio : public OptionControl {
     void Caption(int16_t idx, std::string_view value);
     int32_t Bottom(int16_t idx) const;
     int32_t Right(int16_t idx) const;
-    int16_t ArrayCount() const noexcept { return static_cast<int16_t>(mintMaxIndex + 1); }
+    int16_t ArrayCount() const noexcept { return mRows.Count(); }
     // Below 1 is error 380: option 0 always stays.
     void ArrayCount(int16_t value);
     // Value and Action end quietly for an index outside the options and then hand back the
@@ -70,23 +70,20 @@ class Radio : public OptionControl {
     void Paint();
     void wlOption_Click(int16_t index);
 
-    // Error 9 for an index without a row, whatever the array would say, so that the quiet
-    // ends of Value and Action see it.
-    host::OptionButton& Button(int32_t idx) const;
-    host::WrapLabel& Label(int32_t idx) const;
-    void AddRow(int16_t index);
-    // Destroys the rows above `last`, highest first, keeping mintMaxIndex on the rows left.
-    void DropRowsAbove(int16_t last);
+    // Error 9 for an index without a row, so that the quiet ends of Value and Action see it.
+    host::OptionButton& Button(int32_t idx) const { return mRows.FieldAt(idx); }
+    host::WrapLabel& Label(int32_t idx) const { return mRows.LabelAt(idx); }
+    // From the top of one row to the top of the next.
+    double RowStep() const noexcept;
+    // A new row's label waits right of its button for the next resize.
+    void PlaceNewRow(int16_t index, host::OptionButton& button, host::WrapLabel& label);
 
     host::Frame frame;
-    host::WidgetArray<host::OptionButton> optRadio;
-    host::WidgetArray<host::WrapLabel> wlOption;
+    // optRadio and wlOption, one row per option.
+    OptionRows<host::OptionButton> mRows;
     host::WrapLabel wlCaption;
 
-    int16_t mintMaxIndex = 0;
     int16_t mintElementHeight = 255;
-    // The next AddOption names option 0 instead of adding a row.
-    bool mblnFirstOptionFree = true;
     // mblnOptionMode is set once an option has a non-empty caption or AddOption ran: from
     // then on actions go to the options, and the control is shown.
 };

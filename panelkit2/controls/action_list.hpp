@@ -8,10 +8,16 @@
 
 namespace panelkit2 {
 
+// Appends an entry to a list whose entries are joined with `separator`, put only after a
+// non-empty list: empty entries at the start leave no trace, later ones an empty field.
+inline void AppendEntry(std::string& list, std::string_view entry, char separator) {
+    if (!list.empty()) list += separator;
+    list += entry;
+}
+
 // Appends an entry: "," between old text and entry when the list is not empty.
 inline void AppendAction(std::string& list, std::string_view entry) {
-    if (!list.empty()) list += ',';
-    list += entry;
+    AppendEntry(list, entry, ',');
 }
 
 // Common actions first, then "," only when both parts are non-empty, then the selected part.
