@@ -5,6 +5,7 @@
 #include "panelkit2/choice/check.hpp"
 #include "panelkit2/choice/combo.hpp"
 #include "panelkit2/choice/command.hpp"
+#include "panelkit2/choice/list.hpp"
 #include "panelkit2/choice/radio.hpp"
 #include "panelkit2/container/control_port.hpp"
 #include "panelkit2/range/num_box.hpp"
@@ -20,6 +21,7 @@ void RegisterLibraryClasses(ClassFactory& factory) {
     factory.Register("PanelKit2.Combo", [] { return std::make_shared<Combo>(); });
     factory.Register("PanelKit2.Command", [] { return std::make_shared<Command>(); });
     factory.Register("PanelKit2.Radio", [] { return std::make_shared<Radio>(); });
+    factory.Register("PanelKit2.List", [] { return std::make_shared<List>(); });
     factory.Register("PanelKit2.NumBox", [] { return std::make_shared<NumBox>(); });
     factory.Register("PanelKit2.Slide", [] { return std::make_shared<Slide>(); });
     factory.Register("PanelKit2.ControlPort", [] { return std::make_shared<ControlPort>(); });

@@ -3,6 +3,7 @@
 #include "panelkit2/choice/check.hpp"
 #include "panelkit2/choice/combo.hpp"
 #include "panelkit2/choice/command.hpp"
+#include "panelkit2/choice/list.hpp"
 #include "panelkit2/choice/radio.hpp"
 #include "panelkit2/range/num_box.hpp"
 #include "panelkit2/range/slide.hpp"
@@ -25,7 +26,20 @@ struct ContractSample<NumBox> {
     static void AddOptions(Dispatchable& control) { Get(control, "AddOption", 0, 10); }
 };
 
-using OptionControls = ::testing::Types<Check, Combo, Command, Radio, Slide, NumBox>;
+// A cleared list is empty, without the blank entry of a new one, and so not shown. Its
+// load reads as many items as a new control holds (one) and routes their actions through
+// the Action property, where they become common ones; and an element width of 0 comes
+// back as 2600.
+template <>
+struct ContractRules<List> {
+    static ContractView Cleared(ContractView fresh) {
+        fresh.show = false;
+        return fresh;
+    }
+    static constexpr bool kLoadKeepsKeys = false;
+};
+
+using OptionControls = ::testing::Types<Check, Combo, Command, Radio, Slide, NumBox, List>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Conforming, OptionControlContract, OptionControls);
 
 }  // namespace panelkit2::test

@@ -44,6 +44,15 @@ struct ContractView {
     bool operator==(const ContractView&) const = default;
 };
 
+// Where a control's own rules part from the common ones, a specialisation says so (both
+// members): what a cleared control shows compared with a new one, and whether loading what
+// was saved brings back the same keys.
+template <class T>
+struct ContractRules {
+    static ContractView Cleared(ContractView fresh) { return fresh; }
+    static constexpr bool kLoadKeepsKeys = true;
+};
+
 inline ContractView ViewOf(Dispatchable& control) {
     return {Get(control, "CtlID").AsInteger(), Get(control, "DesiredWidth").AsLong(),
             Get(control, "GetSelectedAction").AsString(), Get(control, "Show").AsBoolean()};
@@ -107,7 +116,7 @@ TYPED_TEST_P(OptionControlContract, ClearReturnsToANewControl) {
     const ContractView fresh = ViewOf(*this->control);
     FillSample<TypeParam>(*this->control);
     Get(*this->control, "Clear");
-    EXPECT_EQ(ViewOf(*this->control), fresh);
+    EXPECT_EQ(ViewOf(*this->control), ContractRules<TypeParam>::Cleared(fresh));
     // The routing starts over: the next action is a common one again.
     Get(*this->control, "AddAction", "again");
     ContractSample<TypeParam>::AddOptions(*this->control);
@@ -127,7 +136,9 @@ TYPED_TEST_P(OptionControlContract, SavedPropertiesLoadIntoANewControl) {
         return loaded.SaveProperties();
     };
     const host::PropertyBag once = reload(saved);
-    EXPECT_EQ(once.Keys(), saved.Keys());
+    if (ContractRules<TypeParam>::kLoadKeepsKeys) {
+        EXPECT_EQ(once.Keys(), saved.Keys());
+    }
     EXPECT_EQ(reload(once).SaveText(), once.SaveText());
 }
 

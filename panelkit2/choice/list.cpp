@@ -1,0 +1,95 @@
+#include "panelkit2/choice/list.hpp"
+
+#include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
+#include "panelkit2/controls/control_id.hpp"
+#include "panelkit2/controls/layout_guard.hpp"
+#include "panelkit2/controls/shared_subs.hpp"
+
+namespace panelkit2 {
+
+namespace {
+constexpr int32_t kInitialDesiredWidth = 2600;
+// Where the caption label waits for the first resize, and how high it is.
+constexpr float kInitialCaptionLeft = 50;
+constexpr float kCaptionHeight = 255;
+// An item needs its text's width and this much beside it (the list box's margins and
+// scroll bar), summed in two steps as Longs.
+constexpr double kItemRoomFirst = 200;
+constexpr double kItemRoomSecond = 350;
+}  // namespace
+
+List::List()
+    : ItemList("List",
+               {.kind = ControlID::List,
+                .sourceName = "List",
+                .initialDesiredWidth = kInitialDesiredWidth},
+               "action") {
+    UserControl_Initialize();
+}
+
+// Hidden, as the label is exactly while the caption is empty.
+void List::PlaceCaptionLabel() {
+    wlCaption.Caption({});
+    wlCaption.Move(kInitialCaptionLeft, 0, wlCaption.Width(), kCaptionHeight);
+    wlCaption.Visible(false);
+}
+
+// A text wider than the control less 550 widens the control to it, and that width becomes
+// the desired one; narrower texts change neither.
+void List::FitWidthToItem(std::string_view text) {
+    const int32_t textWidth = SharedSubs::GetTextWidth(UserControl.hDC(), text);
+    const int32_t needed = ToLong(double(ToLong(textWidth + kItemRoomFirst)) + kItemRoomSecond);
+    if (!(needed > UserControl.Width())) return;
+    UserControl.Width(static_cast<float>(needed));
+    mlngDesiredWidth = ToLong(UserControl.Width());
+}
+
+// The last equal entry wins.
+void List::Selected(std::string_view value) {
+    FullReRaise(Source().Let("Selected"), [&] {
+        for (int16_t j = 0; j < List_.ListCount(); ++j)
+            if (List_.List(j) == value) List_.ListIndex(j);
+    });
+}
+
+// The first equal entry wins.
+void List::SetSelectedOption(std::string_view vItem) {
+    FullReRaise(Source().Method("SetSelectedOption"), [&] {
+        for (int16_t j = 0; j < List_.ListCount(); ++j) {
+            if (List_.List(j) != vItem) continue;
+            List_.ListIndex(j);
+            return;
+        }
+    });
+}
+
+std::string List::GetSelectedOption() const {
+    return FullReRaise(Source().Method("GetSelectedOption"), [&] { return SelectedTexts(","); });
+}
+
+// "Caption" is the frame's own caption, not the label's text. Colours travel as Longs
+// (system colours are negative) and are always written.
+void List::UserControl_WriteProperties(host::PropertyBag& bag) {
+    bag.WriteProperty("Caption", frame.Caption(), std::string());
+    WriteLayout(bag);
+    bag.WriteProperty("Selected", Selected(), List_.List(0));
+    bag.WriteProperty("ForeColor", static_cast<int32_t>(ForeColor()));
+    bag.WriteProperty("BackColor", static_cast<int32_t>(BackColor()));
+    WriteItems(bag);
+}
+
+// Applied through the members without laying out. The selection is read before the
+// items, so it finds only the entries the control holds already. Colours have no default:
+// a bag without them gives black.
+void List::UserControl_ReadProperties(host::PropertyBag& bag) {
+    LayoutGuard guard(mblnLayoutBusy);
+    frame.Caption(bag.ReadProperty("Caption", std::string()).AsString());
+    ReadLayout(bag);
+    Selected(bag.ReadProperty("Selected", List_.List(0)).AsString());
+    ForeColor(static_cast<host::OleColor>(bag.ReadProperty("ForeColor").AsLong()));
+    BackColor(static_cast<host::OleColor>(bag.ReadProperty("BackColor").AsLong()));
+    ReadItems(bag);
+}
+
+}  // namespace panelkit2
