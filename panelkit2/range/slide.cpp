@@ -10,38 +10,12 @@
 namespace panelkit2 {
 
 namespace {
-constexpr int32_t kInitialDesiredWidth = 3500;
-constexpr float kInitialHeight = 1000;
 constexpr int32_t kTrackMax = 1000;
-// Room the caption keeps beside it when it widens the control.
-constexpr float kCaptionRoom = 300;
-// Help popups hang this far above the track.
-constexpr float kHelpGap = 200;
-constexpr float kMinLayoutWidth = 100;
-constexpr float kLaidOutHeight = 1215;
-constexpr float kTrackLeft = 300;
-constexpr float kTrackTop = 240;
-constexpr float kTrackHeight = 450;
-constexpr float kThirdsTop = 750;
-constexpr float kEndCaptionTop = 800;
-constexpr float kTickCaptionTop = 820;
-constexpr float kCaptionLeft = 100;
 }  // namespace
 
 Slide::Slide()
-    : OptionControl("Slide", {ControlID::Slide, "Slide", kInitialDesiredWidth}),
-      vseFrame(&UserControl, "vseFrame"),
-      Slide_(&vseFrame, "Slide"),
-      lblTickCaption(&vseFrame, "lblTickCaption"),
-      wlTickCaption(&vseFrame, "wlTickCaption"),
-      wlMin(&vseFrame, "wlMin"),
-      wlMax(&vseFrame, "wlMax"),
-      wlCaption(&vseFrame, "wlCaption") {
-    vseFrame.Move(0, 0, float(kInitialDesiredWidth), kInitialHeight);
-    Slide_.Move(kTrackLeft, kTrackTop, float(kInitialDesiredWidth) - 2 * kTrackLeft, kTrackHeight);
-    wlMin.Visible(false);
-    wlMax.Visible(false);
-    UserControl.Resize.Connect([this] { UserControl_Resize(); });
+    : TrackPanel("Slide", {ControlID::Slide, "Slide", kInitialWidth},
+                 {.hidesEmptyCaption = false, .panelAtTop = false}) {
     Slide_.Scroll.Connect([this] { Slide_Scroll(); });
     Slide_.Change.Connect([this] { Slide_Change(); });
     Slide_.MouseDown.Connect([this](int16_t, int16_t, float, float) { mblnMouseDown = true; });
@@ -49,27 +23,7 @@ Slide::Slide()
     UserControl_Initialize();
 }
 
-// --- Caption and ticks -----------------------------------------------------------------
-
-std::string Slide::Caption() const {
-    return CaptionOf(wlCaption);
-}
-
-// The label takes the one-line width of the caption, so a caption wider than the control
-// widens it (and the width it asks for) by the caption's room.
-void Slide::Caption(std::string_view value) {
-    FullReRaise(Source().Let("Caption"), [&] {
-        SizeToText(wlCaption, value);
-        wlCaption.ToolTipText(std::string(value));
-        vseFrame.ToolTipText(std::string(value));
-        const float needed = wlCaption.Width() + kCaptionRoom;
-        if (needed > UserControl.Width()) {
-            vseFrame.Width(needed);
-            UserControl.Width(needed);
-        }
-        mlngDesiredWidth = ToLong(UserControl.Width());
-    });
-}
+// --- Ticks -----------------------------------------------------------------------------
 
 // A spacing that places the last tick at the end of the track. With no tick or one, the
 // next tick would lie beyond the end.
@@ -293,11 +247,7 @@ void Slide::SettleTick() {
     if (!SnapToTick()) return;
     const int32_t tick = TickAtThumb();
     const std::string& help = mstrHelp[size_t(tick)];
-    if (!Slide_.Visible() || help.empty()) {
-        RaiseEvent(Events::Hidepop, {});
-        Slide_.Text(mstrTickCaption[size_t(tick)]);
-        return;
-    }
+    if (!Slide_.Visible() || help.empty()) return WithdrawHelp(mstrTickCaption[size_t(tick)]);
     PopHelp(tick);
 }
 
@@ -307,84 +257,12 @@ void Slide::PopHelp(int32_t tick) {
     const std::string help = mstrHelp[size_t(tick)];
     const int32_t step = IntegerDivide(ToLong(Slide_.Width()), mintNumTicks);
     const float helpWidth = UserControl.TextWidth(help);
-    const float helpHeight = UserControl.TextHeight(help);
-    Variant args[] = {
-        Variant(help),
-        Variant(ToLong(double(Slide_.Left()) + double(step) * tick - (helpWidth - 200) / 2)),
-        Variant(ToLong(double(Slide_.Top()) - helpHeight - kHelpGap)),
-    };
-    RaiseEvent(Events::HelpPop, Args(args, 3));
-    Slide_.Text(help);
+    OfferHelp(help, double(Slide_.Left()) + double(step) * tick - (helpWidth - 200) / 2);
 }
 
-// --- Layout ------------------------------------------------------------------------------
+// --- Drawing -----------------------------------------------------------------------------
 
-// Caption on top, the track below it, then three thirds: the first tick's caption, the
-// tick under the thumb, the last tick's caption. A control narrower than 100 twips waits
-// for a usable width.
-void Slide::UserControl_Resize() {
-    if (mblnLayoutBusy) return;
-    LayoutGuard guard(mblnLayoutBusy);
-    const float width = UserControl.Width();
-    if (width < kMinLayoutWidth) return;
-    UserControl.Height(kLaidOutHeight);
-    vseFrame.Move(0, vseFrame.Top(), width, kLaidOutHeight);
-    Slide_.Move(kTrackLeft, kTrackTop, std::max(width - 2 * kTrackLeft, 0.0f));
-    LayOutTickCaption(width / 3);
-    LayOutEndCaptions(width);
-    LayOutCaption(width);
-}
-
-// Centred in the middle third, or filling it when wider.
-void Slide::LayOutTickCaption(float third) {
-    lblTickCaption.Move(third, kThirdsTop, third);
-    if (wlTickCaption.Width() > lblTickCaption.Width()) {
-        wlTickCaption.Move(lblTickCaption.Left(), kTickCaptionTop, lblTickCaption.Width());
-        wlTickCaption.Reflow();
-    } else {
-        wlTickCaption.Move(
-            lblTickCaption.Left() + (lblTickCaption.Width() - wlTickCaption.Width()) / 2,
-            kTickCaptionTop);
-    }
-}
-
-// Each end caption centred in its third, or filling the third (less a margin) when wider.
-// A caption narrowed once gets its one-line width back first.
-void Slide::LayOutEndCaptions(float width) {
-    const float third = width / 3;
-    SizeToText(wlMin, wlMin.Caption());
-    if (wlMin.Width() > third - 240) {
-        wlMin.Move(240, kEndCaptionTop, std::max(third - 240, 0.0f));
-        wlMin.Reflow();
-    } else {
-        wlMin.Move((third - wlMin.Width()) / 2, kEndCaptionTop);
-    }
-    SizeToText(wlMax, wlMax.Caption());
-    if (wlMax.Width() > third - 480) {
-        wlMax.Move(2 * third + 360, kEndCaptionTop, std::max(third - 480, 0.0f));
-        wlMax.Reflow();
-    } else {
-        wlMax.Move(width - (wlMax.Width() + third) / 2, kEndCaptionTop);
-    }
-}
-
-// A caption too wide for the control wraps inside it; one that fits shows in full.
-void Slide::LayOutCaption(float width) {
-    if (wlCaption.Width() + 2 * kCaptionLeft > width) {
-        if (width > 2 * kCaptionLeft) wlCaption.Move(kCaptionLeft, 0, width - 2 * kCaptionLeft);
-        wlCaption.Reflow();
-    } else {
-        wlCaption.Move(kCaptionLeft, 0);
-        SizeToText(wlCaption, wlCaption.ToolTipText());
-    }
-}
-
-// Back to the panel's geometry.
-void Slide::Paint() {
-    if (mblnLayoutBusy) return;
-    UserControl.Height(vseFrame.Height());
-    UserControl.Width(vseFrame.Width());
-    vseFrame.Move(0, 0);
+void Slide::Redraw() {
     vseFrame.Refresh();
     Slide_.Refresh();
     wlTickCaption.Reflow();
@@ -400,7 +278,7 @@ void Slide::UserControl_Initialize() {
         vseFrame.Height(kInitialHeight);
         Slide_.TabStop(false);
         UserControl.Width(vseFrame.Width());
-        mlngDesiredWidth = kInitialDesiredWidth;
+        mlngDesiredWidth = kInitialWidth;
         Slide_.Max(kTrackMax);
         Slide_.Min(0);
         NumTicks(0);
@@ -413,8 +291,7 @@ void Slide::UserControl_Initialize() {
 }
 
 void Slide::UserControl_WriteProperties(host::PropertyBag& bag) {
-    bag.WriteProperty("Height", UserControl.Height(), kInitialHeight);
-    bag.WriteProperty("Width", UserControl.Width(), float(kInitialDesiredWidth));
+    WriteSize(bag);
     bag.WriteProperty("Caption", wlCaption.Caption(), std::string());
     bag.WriteProperty("ForeColor", static_cast<int32_t>(ForeColor()));
     bag.WriteProperty("BackColor", static_cast<int32_t>(BackColor()));
@@ -423,8 +300,7 @@ void Slide::UserControl_WriteProperties(host::PropertyBag& bag) {
 // Colours are written but not read: a loaded control has its designed colours. The
 // caption also becomes the label's full text, which later layouts restore it from.
 void Slide::UserControl_ReadProperties(host::PropertyBag& bag) {
-    UserControl.Height(bag.ReadProperty("Height", kInitialHeight).AsSingle());
-    UserControl.Width(bag.ReadProperty("Width", float(kInitialDesiredWidth)).AsSingle());
+    ReadSize(bag);
     const std::string caption = bag.ReadProperty("Caption", std::string()).AsString();
     wlCaption.Caption(caption);
     wlCaption.ToolTipText(caption);

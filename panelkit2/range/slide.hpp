@@ -14,25 +14,17 @@
 #include <string_view>
 #include <vector>
 
-#include "panelkit2/controls/option_control.hpp"
-#include "panelkit2/toolkit/frame.hpp"
-#include "panelkit2/toolkit/label.hpp"
-#include "panelkit2/toolkit/slider.hpp"
-#include "panelkit2/toolkit/wrap_label.hpp"
+#include "panelkit2/range/track_panel.hpp"
 
 namespace panelkit2 {
 
-class Slide : public OptionControl {
+class Slide : public TrackPanel {
   public:
-    enum class Events : int32_t { HelpPop = 1, Hidepop };
-
     Slide();
 
     const InterfaceTable& Interface() const override;
     static const InterfaceTable& ClassInterface();
 
-    std::string Caption() const;
-    void Caption(std::string_view value);
     int16_t NumTicks() const noexcept { return mintNumTicks; }
     void NumTicks(int16_t value);
     std::string Action(int16_t idx) const;
@@ -62,26 +54,14 @@ class Slide : public OptionControl {
     std::string TickCaption(int16_t idx) const;
     void TickCaption(int16_t idx, std::string_view value);
 
-    // Constituents, for hosts and views that look inside.
-    host::Slider& Track() { return Slide_; }
-    host::WrapLabel& CaptionLabel() { return wlCaption; }
-    host::WrapLabel& TickCaptionLabel() { return wlTickCaption; }
-    host::WrapLabel& MinLabel() { return wlMin; }
-    host::WrapLabel& MaxLabel() { return wlMax; }
-
   protected:
     void UserControl_WriteProperties(host::PropertyBag& bag) override;
     void UserControl_ReadProperties(host::PropertyBag& bag) override;
-    void ApplyCaption(std::string_view text) override { Caption(text); }
     void RouteAction(std::string_view text) override { Action(mintNumTicks, text); }
 
   private:
     void UserControl_Initialize();
-    void UserControl_Resize();
-    void Paint();
-    void LayOutTickCaption(float third);
-    void LayOutEndCaptions(float width);
-    void LayOutCaption(float width);
+    void Redraw() override;
     void ShowEndCaption(host::WrapLabel& label, std::string_view value);
     // Error 9 outside 0..NumTicks.
     size_t TickIndex(int16_t idx) const;
@@ -100,14 +80,6 @@ class Slide : public OptionControl {
     void SettleTick();
     void PopHelp(int32_t tick);
     void ResizeTicks(int16_t upperBound);
-
-    host::Frame vseFrame;
-    host::Slider Slide_;
-    host::Label lblTickCaption;
-    host::WrapLabel wlTickCaption;
-    host::WrapLabel wlMin;
-    host::WrapLabel wlMax;
-    host::WrapLabel wlCaption;
 
     int16_t mintNumTicks = 0;
     // Index 0 is never a tick and stays empty.

@@ -30,12 +30,7 @@ const InterfaceTable& Slide::ClassInterface() {
             M::Method("AddHelp", 0x60030015, Overload<std::string_view, int16_t>(&Slide::AddHelp),
                       {By::Ref, Opt(int16_t{0})}),
         },
-        {
-            Event(Events::HelpPop, "HelpPop",
-                  {ByRef("strHelp", VarType::String), ByRef("X", VarType::Long),
-                   ByRef("Y", VarType::Long)}),
-            Event(Events::Hidepop, "Hidepop", {}),
-        });
+        HelpEvents());
     return table;
 }
 
