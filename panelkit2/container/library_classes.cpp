@@ -9,6 +9,7 @@
 #include "panelkit2/choice/radio.hpp"
 #include "panelkit2/container/control_port.hpp"
 #include "panelkit2/range/num_box.hpp"
+#include "panelkit2/range/real_num_box.hpp"
 #include "panelkit2/range/slide.hpp"
 
 namespace panelkit2 {
@@ -23,6 +24,7 @@ void RegisterLibraryClasses(ClassFactory& factory) {
     factory.Register("PanelKit2.Radio", [] { return std::make_shared<Radio>(); });
     factory.Register("PanelKit2.List", [] { return std::make_shared<List>(); });
     factory.Register("PanelKit2.NumBox", [] { return std::make_shared<NumBox>(); });
+    factory.Register("PanelKit2.RealNumBox", [] { return std::make_shared<RealNumBox>(); });
     factory.Register("PanelKit2.Slide", [] { return std::make_shared<Slide>(); });
     factory.Register("PanelKit2.ControlPort", [] { return std::make_shared<ControlPort>(); });
 }

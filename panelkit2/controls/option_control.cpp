@@ -12,9 +12,9 @@ OptionControl::OptionControl(std::string name, const Design& design)
       mSource(design.sourceName) {}
 
 void OptionControl::ForeColor(host::OleColor value) {
-    UserControl.ForeColor(value);
+    if (mDesign.foreColorOnSurface) UserControl.ForeColor(value);
     PaintForeColor(value);
-    if (mDesign.notifiesForeColor) UserControl.PropertyChanged("ForeColor");
+    if (mDesign.notifiesForeColor) UserControl.PropertyChanged(mDesign.foreColorProperty);
 }
 
 void OptionControl::BackColor(host::OleColor value) {

@@ -53,6 +53,11 @@ class OptionControl : public ControlBase {
         // The whole source AddAction reports under, for a class that spells it its own way;
         // empty for the usual "PanelKit::" + class name + ".AddAction".
         std::string_view addActionSource = {};
+        // The property a ForeColor let marks changed, for a class that names it its own way.
+        std::string_view foreColorProperty = "ForeColor";
+        // Whether a ForeColor let colours the control's own surface too, or only the
+        // constituents PaintForeColor passes it on to.
+        bool foreColorOnSurface = true;
     };
 
     OptionControl(std::string name, const Design& design);

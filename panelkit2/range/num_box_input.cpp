@@ -10,16 +10,12 @@
 #include "panelkit2/controls/shared_subs.hpp"
 #include "panelkit2/range/num_box.hpp"
 #include "panelkit2/toolkit/key_codes.hpp"
-#include "panelkit2/toolkit/message_box.hpp"
 
 namespace panelkit2 {
 
 namespace {
 constexpr int32_t kLargestPageStep = 100;
 constexpr int64_t kPagesPerRange = 10;
-const std::string kOutOfRangeText =
-    "The value you have entered is out the allowed range. Please enter a valid number";
-const std::string kOutOfRangeTitle = "Invalid Value";
 
 // The number a sign change starts from. A text that is not a number as a whole (a lone
 // minus sign, an empty field, digits with a minus typed after them) counts as the number
@@ -38,12 +34,12 @@ double SignChangeBase(const std::string& text) {
 // The lower check reads the text strictly: a text that is not a number (a lone minus sign)
 // fails with error 13, which the reading member reports under its own source.
 void NumBox::ClampValue() const {
-    if (LenientNumber(NumBox_.Text()) > Upd.Max()) {
-        const int32_t caret = NumBox_.SelStart();
-        NumBox_.Text(NumberToText(Max()));
-        NumBox_.SelStart(caret);
+    if (LenientNumber(txtField.Text()) > Upd.Max()) {
+        const int32_t caret = txtField.SelStart();
+        txtField.Text(NumberToText(Max()));
+        txtField.SelStart(caret);
     }
-    if (StrictNumber(NumBox_.Text()) < Upd.Min()) NumBox_.Text(NumberToText(Min()));
+    if (StrictNumber(txtField.Text()) < Upd.Min()) txtField.Text(NumberToText(Min()));
 }
 
 // (Max - Min) \ 10, at most 100. The difference is taken in 64 bits: between the infinity
@@ -52,11 +48,6 @@ void NumBox::ClampValue() const {
 int32_t NumBox::PageStep() const {
     const int64_t span = int64_t{Max()} - int64_t{Min()};
     return SharedSubs::MinLong(static_cast<int32_t>(span / kPagesPerRange), kLargestPageStep);
-}
-
-void NumBox::SelectAll() {
-    NumBox_.SelStart(0);
-    NumBox_.SelLength(static_cast<int32_t>(CharLength(NumBox_.Text())));
 }
 
 // Every change rewrites the text as the plain number it starts with (leading zeros and
@@ -74,11 +65,11 @@ void NumBox::NumBox_Change() {
         if (mblnChanging) return;
         LayoutGuard guard(mblnChanging);
         std::optional<std::string> normal;
-        Swallow(err::Overflow, [&] { normal = NumberToText(LenientNumber(NumBox_.Text())); });
-        if (normal && *normal != NumBox_.Text()) {
-            const int32_t caret = NumBox_.SelStart();
-            NumBox_.Text(std::move(*normal));
-            NumBox_.SelStart(caret);
+        Swallow(err::Overflow, [&] { normal = NumberToText(LenientNumber(txtField.Text())); });
+        if (normal && *normal != txtField.Text()) {
+            const int32_t caret = txtField.SelStart();
+            txtField.Text(std::move(*normal));
+            txtField.SelStart(caret);
         }
         UserControl_Resize();
         RaiseEvent(Events::Change, {});
@@ -89,13 +80,9 @@ void NumBox::NumBox_Change() {
 // the minus sign of a keypad minus that has changed the sign already.
 void NumBox::NumBox_KeyPress(int16_t& KeyAscii) {
     mblnMinusTyped = false;
-    const bool signChanged = std::exchange(mblnSignChanged, false);
-    if (KeyAscii == host::key::Back) return;
+    if (DropsSignTyped(KeyAscii) || KeyAscii == host::key::Back) return;
     if (KeyAscii == '-') {
-        if (signChanged)
-            KeyAscii = 0;
-        else
-            mblnMinusTyped = true;
+        mblnMinusTyped = true;
         return;
     }
     if (KeyAscii < '0' || KeyAscii > '9') KeyAscii = 0;
@@ -105,10 +92,10 @@ void NumBox::NumBox_KeyPress(int16_t& KeyAscii) {
 // keypad minus changes the sign. The result is not clamped here; it is selected whole and
 // the key is consumed. A text beyond any number is left alone, and so is the key.
 void NumBox::NumBox_KeyDown(int16_t& KeyCode) {
-    mblnSignChanged = false;
+    NoteKeyDown(false);
     std::optional<double> stepped;
     Silently([&] {
-        const std::string& text = NumBox_.Text();
+        const std::string& text = txtField.Text();
         switch (KeyCode) {
             case host::key::Up:
                 stepped = LenientNumber(text) + 1;
@@ -130,14 +117,10 @@ void NumBox::NumBox_KeyDown(int16_t& KeyCode) {
         }
     });
     if (!stepped) return;
-    Silently([&] { NumBox_.Text(NumberToText(*stepped)); });
+    Silently([&] { txtField.Text(NumberToText(*stepped)); });
     SelectAll();
-    mblnSignChanged = KeyCode == host::key::Subtract;
+    NoteKeyDown(KeyCode == host::key::Subtract);
     KeyCode = 0;
-}
-
-void NumBox::NumBox_GotFocus() {
-    SelectAll();
 }
 
 // Leaving the field with a number outside the range warns once and selects the text; the
@@ -146,12 +129,10 @@ void NumBox::NumBox_GotFocus() {
 void NumBox::NumBox_LostFocus() {
     bool inside = false;
     Silently([&] {
-        const int32_t value = ToLong(StrictNumber(NumBox_.Text()));
+        const int32_t value = ToLong(StrictNumber(txtField.Text()));
         inside = value >= Upd.Min() && value <= Upd.Max();
     });
-    if (inside) return;
-    host::MsgBox(kOutOfRangeText, kOutOfRangeTitle);
-    SelectAll();
+    if (!inside) WarnOutOfRange();
 }
 
 }  // namespace panelkit2
