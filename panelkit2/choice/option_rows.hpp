@@ -6,8 +6,8 @@
 //
 // What such controls share lives here: counting the rows, destroying them from the top and
 // creating them one step below the row before, the first AddOption that names row 0
-// instead of adding a row, the quiet ends of the indexed members (the index family) and
-// the tool tips that mirror a row's caption.
+// instead of adding a row, a row's actions in its field's tag, the quiet ends of the
+// indexed members (the index family) and the tool tips that mirror a row's caption.
 
 #include <cstdint>
 #include <string>
@@ -16,6 +16,7 @@
 
 #include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/controls/action_list.hpp"
 #include "panelkit2/toolkit/widget_array.hpp"
 #include "panelkit2/toolkit/wrap_label.hpp"
 
@@ -39,6 +40,14 @@ class OptionRows {
     const host::WidgetArray<Field>& Fields() const noexcept { return mFields; }
     host::WidgetArray<host::WrapLabel>& Labels() noexcept { return mLabels; }
     const host::WidgetArray<host::WrapLabel>& Labels() const noexcept { return mLabels; }
+
+    // Makes `count` rows (see SetMaxIndex). Fewer than 1 is error 380 before anything
+    // changes: row 0 cannot be destroyed.
+    template <class Place>
+    bool SetCount(int16_t count, double step, Place&& place) {
+        if (count < 1) RaiseStandard(err::InvalidPropertyValue);
+        return SetMaxIndex(static_cast<int16_t>(count - 1), step, std::forward<Place>(place));
+    }
 
     // Makes `last` the highest row: destroys the rows above it, highest first, or creates
     // the missing ones (see GrowTo). False when it already is, and nothing is done.
@@ -113,6 +122,15 @@ class OptionRows {
     Result Indexed(const ProcedureSource& source, int16_t& idx, Result found, Body&& body) const {
         return IndexFamily(source, std::move(found), std::forward<Body>(body),
                            [&] { idx = mintMaxIndex; });
+    }
+
+    // A row's actions are the tag of its field.
+    const std::string& RowActions(int32_t idx) const { return FieldAt(idx).Tag(); }
+    void AppendRowAction(int32_t idx, std::string_view text) const {
+        Field& field = FieldAt(idx);
+        std::string list = field.Tag();
+        AppendAction(list, text);
+        field.Tag(std::move(list));
     }
 
     // The tool tips of a row's label and field show its whole caption.

@@ -117,9 +117,7 @@ void Radio::PlaceNewRow(int16_t index, host::OptionButton& button, host::WrapLab
 // as soon as it exists, so a failure part-way leaves the count on the rows there are.
 void Radio::ArrayCount(int16_t value) {
     FullReRaise(Source().Let("ArrayCount"), [&] {
-        if (value < 1) RaiseStandard(err::InvalidPropertyValue);
-        const auto last = static_cast<int16_t>(value - 1);
-        if (!mRows.SetMaxIndex(last, RowStep(), [this](int16_t i, auto& button, auto& label) {
+        if (!mRows.SetCount(value, RowStep(), [this](int16_t i, auto& button, auto& label) {
                 PlaceNewRow(i, button, label);
             }))
             return;
@@ -148,7 +146,7 @@ void Radio::Value(int16_t& idx, bool value) {
 
 std::string Radio::Action(int16_t& idx) const {
     return mRows.Indexed(Source().Get("action"), idx, std::string(), [&](std::string& found) {
-        found = Button(idx).Tag();
+        found = mRows.RowActions(idx);
         return found;
     });
 }
@@ -161,10 +159,7 @@ void Radio::Action(int16_t& idx, std::string_view value) {
             AppendAction(mstrCommonAction, value);
             return 0;
         }
-        host::OptionButton& button = Button(idx);
-        std::string list = button.Tag();
-        AppendAction(list, value);
-        button.Tag(std::move(list));
+        mRows.AppendRowAction(idx, value);
         return 0;
     });
 }
