@@ -8,37 +8,26 @@
 #include <vector>
 
 #include "panelkit2/choice/list.hpp"
-#include "panelkit2/container/control_port.hpp"
-#include "panelkit2/toolkit/user_control.hpp"
-#include "tests/qt/view_fixture.hpp"
+#include "tests/qt/page_fixture.hpp"
 
 namespace panelkit2::qt {
 namespace {
 
 constexpr int kMirrors = 12;
 
-class ListInputTest : public ViewFixture {
+class ListInputTest : public PageFixture {
   protected:
+    // A page with one list of mirrors, each with an action of its own.
     void SetUp() override {
-        ViewFixture::SetUp();
-        port.Surface().SetParent(&window);
-        window.Move(0, 0, Tx(520), Ty(420));
-        port.Surface().Move(0, 0, Tx(520), Ty(420));
-        TheView().Attach(window, "Mirrors");
-        port.Surface().Show.Emit();
-        // A page with one list of mirrors, each with an action of its own.
-        page = port.GetNewControl(static_cast<int16_t>(ControlID::List));
-        list = &static_cast<List&>(*page);
+        PageFixture::SetUp();
+        list = &NewControl<List>(ControlID::List);
         list->SetCaption("Which mirror should the updates come from?");
         list->AddAction("updates=on");
         for (int i = 1; i <= kMirrors; ++i) {
             list->AddItem("Mirror " + std::to_string(i));
             list->AddAction("mirror=" + std::to_string(i));
         }
-        port.AddControl(page);
-        port.Position();
-        port.ShowControls();
-        TheView().Sync();
+        ShowPage();
         shown = Shown<QListWidget>(list->Entries());
     }
     void ClickRow(int row) {
@@ -55,9 +44,6 @@ class ListInputTest : public ViewFixture {
         return rows;
     }
 
-    host::UserControl window{"Window"};
-    ControlPort port;
-    ObjectRef page;
     List* list = nullptr;
     QListWidget* shown = nullptr;
 };

@@ -1,0 +1,44 @@
+#pragma once
+
+// A ControlPort filling the shown form: tests take controls from it, fill them and show
+// the page as a host finishing a page does.
+
+#include <vector>
+
+#include "panelkit2/container/control_port.hpp"
+#include "tests/qt/form_fixture.hpp"
+
+namespace panelkit2::qt {
+
+class PageFixture : public FormFixture {
+  protected:
+    void SetUp() override {
+        FormFixture::SetUp();
+        port.Surface().SetParent(form.get());
+        Place(port.Surface(), 0, 0, 400, 300);
+        port.Surface().Show.Emit();
+    }
+    void TearDown() override {
+        controls.clear();
+        FormFixture::TearDown();
+    }
+    // The next control of a kind on the page, to be filled before ShowPage.
+    template <class T>
+    T& NewControl(ControlID kind) {
+        controls.push_back(port.GetNewControl(static_cast<int16_t>(kind)));
+        return static_cast<T&>(*controls.back());
+    }
+    // Adds the controls, lays the page out and shows it: the container takes a control only
+    // once it has options to show.
+    void ShowPage() {
+        for (const ObjectRef& control : controls) port.AddControl(control);
+        port.Position();
+        port.ShowControls();
+        TheView().Sync();
+    }
+
+    ControlPort port;
+    std::vector<ObjectRef> controls;
+};
+
+}  // namespace panelkit2::qt
