@@ -8,6 +8,8 @@
 #include "panelkit2/choice/list.hpp"
 #include "panelkit2/choice/radio.hpp"
 #include "panelkit2/container/control_port.hpp"
+#include "panelkit2/display/disp_list_box.hpp"
+#include "panelkit2/display/heading.hpp"
 #include "panelkit2/range/num_box.hpp"
 #include "panelkit2/range/real_num_box.hpp"
 #include "panelkit2/range/slide.hpp"
@@ -27,6 +29,8 @@ void RegisterLibraryClasses(ClassFactory& factory) {
     factory.Register("PanelKit2.RealNumBox", [] { return std::make_shared<RealNumBox>(); });
     factory.Register("PanelKit2.Slide", [] { return std::make_shared<Slide>(); });
     factory.Register("PanelKit2.ControlPort", [] { return std::make_shared<ControlPort>(); });
+    factory.Register("PanelKit2.Heading", [] { return std::make_shared<Heading>(); });
+    factory.Register("PanelKit2.DispListBox", [] { return std::make_shared<DispListBox>(); });
 }
 
 }  // namespace
