@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QSlider>
-#include <QStyleOptionSlider>
 #include <memory>
 #include <string>
 
@@ -17,15 +16,6 @@
 
 namespace panelkit2::qt {
 namespace {
-
-// Where the track last asked for its help, in twips of the control.
-struct HelpRequests : EventSink {
-    void OnEvent(Dispatchable&, const EventDef& event, Args args) override {
-        if (event.name == "HelpPop" && args.size() == 3)
-            at = QPoint(args[1].AsLong(), args[2].AsLong());
-    }
-    QPoint at;
-};
 
 class ContinuousSlideInputTest : public FormFixture {
   protected:
@@ -44,7 +34,6 @@ class ContinuousSlideInputTest : public FormFixture {
         const ObjectRef child =
             port->GetNewControl(static_cast<int16_t>(ControlID::ContinuousSlide));
         slide = std::static_pointer_cast<ContinuousSlide>(child);
-        slide->Advise(requests);
         const float unit = decimals == 1 ? 1.0f : 10.0f;
         slide->SetCaption("Compression ratio");
         slide->SetDecimalPlace(decimals);
@@ -68,34 +57,19 @@ class ContinuousSlideInputTest : public FormFixture {
     }
     QString MiddleCaption() { return Shown<LinesWidget>(slide->TickCaptionLabel())->Text(); }
     QWidget* Popup() { return Shown(port->HelpPopup().PopupForm()); }
-    // The popup shows `help`, centred on the point the track named, which lies above the
-    // real thumb (within half a thumb: the model places by value, Qt's thumb runs between
-    // the track's ends less its own width).
+    // The popup shows `help`, centred over the real thumb (within half a thumb: the
+    // model places by value, Qt's thumb runs between the track's ends less its own width)
+    // and hanging from a point above the track.
     void ExpectHelpAboveThumb(const char* help) {
         QWidget* popup = Popup();
         ASSERT_NE(popup, nullptr);
         EXPECT_TRUE(popup->isVisible());
         EXPECT_EQ(Shown<QLabel>(port->HelpPopup().PopupForm().CaptionLabel())->text(),
                   QString::fromUtf8(help));
-        const QWidget* control = Shown(slide->Surface());
-        const QPoint anchor =
-            control->mapToGlobal(QPoint(qRound(requests->at.x() / Host().TwipsPerPixelX()),
-                                        qRound(requests->at.y() / Host().TwipsPerPixelY())));
-        EXPECT_NEAR(popup->x() + popup->width() / 2.0, anchor.x(), 1);
-        EXPECT_NEAR(popup->y(), anchor.y(), 1);
         const QPoint thumb = track->mapToGlobal(ThumbCentre(*track, track->value()));
-        EXPECT_NEAR(anchor.x(), thumb.x(), ThumbWidth() / 2 + 1);
-        EXPECT_LT(anchor.y(), track->mapToGlobal(QPoint(0, 0)).y());
-    }
-    int ThumbWidth() {
-        QStyleOptionSlider option;
-        option.initFrom(track);
-        option.orientation = track->orientation();
-        option.minimum = track->minimum();
-        option.maximum = track->maximum();
-        return track->style()
-            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, track)
-            .width();
+        const int thumbWidth = track->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, track);
+        EXPECT_NEAR(popup->x() + popup->width() / 2.0, thumb.x(), thumbWidth / 2 + 2);
+        EXPECT_LT(popup->y(), track->mapToGlobal(QPoint(0, 0)).y());
     }
     void PressOnFocus(Qt::Key key) {
         QWidget* focused = QApplication::focusWidget();
@@ -114,7 +88,6 @@ class ContinuousSlideInputTest : public FormFixture {
 
     std::unique_ptr<ControlPort> port;
     std::shared_ptr<ContinuousSlide> slide;
-    std::shared_ptr<HelpRequests> requests = std::make_shared<HelpRequests>();
     QSlider* track = nullptr;
     bool held = false;
     QString heldCaption;
