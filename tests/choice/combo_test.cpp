@@ -14,18 +14,13 @@
 #include "panelkit2/container/library_classes.hpp"
 #include "panelkit2/toolkit/host.hpp"
 #include "support/assertions.hpp"
+#include "support/caption_width.hpp"
 
 namespace panelkit2 {
 namespace {
 
+using test::CaptionTwips;
 using test::ExpectError;
-
-float TextTwips(const std::string& text) {
-    host::WrapLabel probe(nullptr, "probe");
-    probe.AutoSize(true);
-    probe.Caption(text);
-    return probe.Width();
-}
 
 class ComboTest : public ::testing::Test {
   protected:
@@ -65,7 +60,7 @@ TEST_F(ComboTest, TheFirstItemIsSelectedAndLaterOnesAppended) {
     EXPECT_TRUE(combo.Show());
     EXPECT_FALSE(combo.IsEmpty());
     // Only appended items count towards the widest item.
-    EXPECT_EQ(combo.FieldWidth(), TextTwips("Green with a long name") + 300);
+    EXPECT_EQ(combo.FieldWidth(), CaptionTwips("Green with a long name") + 300);
     int16_t idx = 0;
     combo.Selected(idx, "green with a long name");  // exact comparison
     EXPECT_EQ(combo.Selected(idx), "Red");
@@ -227,7 +222,7 @@ TEST_F(ComboTest, ImpossibleCountsFailAndLeaveAUsableControl) {
 }
 
 TEST_F(ComboTest, ACaptionSetsTheColumnsAndTheDesiredWidth) {
-    const float label = TextTwips("Colour");
+    const float label = CaptionTwips("Colour");
     combo.SetCaption("Colour");
     EXPECT_EQ(combo.Caption(0), "Colour");
     EXPECT_TRUE(Label(0).Visible());
@@ -369,7 +364,7 @@ TEST_F(ComboTest, APageAlignsCaptionsAndAnswersInCreationOrder) {
     EXPECT_EQ(first.Surface().Left(), second.Surface().Left());
     // One caption column for both: the lists start at the same place.
     EXPECT_EQ(first.Lists()[0].Left(), second.Lists()[0].Left());
-    EXPECT_GT(first.Lists()[0].Left(), TextTwips("A much longer caption"));
+    EXPECT_GT(first.Lists()[0].Left(), CaptionTwips("A much longer caption"));
     port.NewCanvas();
     EXPECT_EQ(port.GetSelectedActions(), "");
 }

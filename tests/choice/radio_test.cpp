@@ -15,18 +15,13 @@
 #include "panelkit2/container/library_classes.hpp"
 #include "panelkit2/toolkit/host.hpp"
 #include "support/assertions.hpp"
+#include "support/caption_width.hpp"
 
 namespace panelkit2 {
 namespace {
 
+using test::CaptionTwips;
 using test::ExpectError;
-
-float LabelWidthFor(const std::string& text) {
-    host::WrapLabel probe(nullptr, "probe");
-    probe.AutoSize(true);
-    probe.Caption(text);
-    return probe.Width();
-}
 
 class RadioTest : public ::testing::Test {
   protected:
@@ -148,7 +143,7 @@ TEST_F(RadioTest, IndexedMembersEndQuietlyOutsideTheRowsAndHandBackTheHighestInd
 TEST_F(RadioTest, CaptionsSetTheWidths) {
     const std::string text = "A rather long option caption";
     radio.AddOption(text);
-    const float width = LabelWidthFor(text) + 600;
+    const float width = CaptionTwips(text) + 600;
     EXPECT_EQ(radio.Surface().Width(), width);
     EXPECT_EQ(radio.DesiredWidth(), static_cast<int32_t>(width));
     EXPECT_EQ(radio.OptionButtonAt(0).ToolTipText(), text);
@@ -158,7 +153,7 @@ TEST_F(RadioTest, CaptionsSetTheWidths) {
     // The group caption asks for its width without taking it, and wraps while the
     // control is too narrow; once wide enough its full text comes back from the tool tip.
     const std::string group = "Which of these options would you like to have, if any?";
-    const float groupWidth = LabelWidthFor(group);
+    const float groupWidth = CaptionTwips(group);
     ASSERT_GT(groupWidth + 100, width);
     radio.SetCaption(group);
     EXPECT_EQ(radio.DesiredWidth(), static_cast<int32_t>(200 + groupWidth));

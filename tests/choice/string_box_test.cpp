@@ -16,18 +16,13 @@
 #include "panelkit2/container/library_classes.hpp"
 #include "panelkit2/toolkit/host.hpp"
 #include "support/assertions.hpp"
+#include "support/caption_width.hpp"
 
 namespace panelkit2 {
 namespace {
 
+using test::CaptionTwips;
 using test::ExpectError;
-
-float LabelWidthFor(const std::string& text) {
-    host::WrapLabel probe(nullptr, "probe");
-    probe.AutoSize(true);
-    probe.Caption(text);
-    return probe.Width();
-}
 
 class StringBoxTest : public ::testing::Test {
   protected:
@@ -190,8 +185,8 @@ TEST_F(StringBoxTest, ArrayCountStacksRowsOneStepApartAndRepaintsOnlyOnChange) {
 }
 
 TEST_F(StringBoxTest, CaptionsAlignBeforeACommonFieldColumn) {
-    const float name = LabelWidthFor("Name");
-    const float longer = LabelWidthFor("Full name");
+    const float name = CaptionTwips("Name");
+    const float longer = CaptionTwips("Full name");
     ASSERT_LT(longer + 250, 1300);  // the caption column takes less than half
     box.AddOption("Name");
     box.AddOption("Full name");
@@ -226,7 +221,7 @@ TEST_F(StringBoxTest, PaintAndTheResizeEachLeaveTheirHeight) {
 
 TEST_F(StringBoxTest, ANarrowControlSplitsItsWidthBetweenCaptionAndField) {
     const std::string caption = "A caption that needs a good deal of room";
-    const float label = LabelWidthFor(caption);
+    const float label = CaptionTwips(caption);
     box.AddOption(caption);
     ASSERT_GT(label + 250, 1300);
     EXPECT_EQ(Field(0).Left(), 1300 + 50);
@@ -251,7 +246,7 @@ TEST_F(StringBoxTest, ImposedColumnsSetTheWidthAndOverflowIn16Bits) {
     EXPECT_EQ(Field(0).Left(), 1050);
     EXPECT_EQ(Field(0).Width(), 1850);
     EXPECT_EQ(Field(1).Left(), 0);  // no caption: the whole width
-    EXPECT_EQ(box.CaptionWidth(), static_cast<int16_t>(LabelWidthFor("Size") + 100));
+    EXPECT_EQ(box.CaptionWidth(), static_cast<int16_t>(CaptionTwips("Size") + 100));
     box.CaptionWidth(1500);  // the field no longer fits beside it
     EXPECT_EQ(box.Surface().Width(), 3500);
     box.FieldWidth(30000);
@@ -431,7 +426,7 @@ TEST_F(StringBoxTest, APageAlignsItsCaptionsWithACombosAndAnswersInCreationOrder
     const auto& lists = dynamic_cast<Combo&>(*combo).Lists();
     EXPECT_EQ(box.Surface().Width(), dynamic_cast<Combo&>(*combo).Surface().Width());
     EXPECT_EQ(box.TextFields()[0].Left(), lists[0].Left());
-    EXPECT_GT(box.TextFields()[1].Left(), LabelWidthFor("A much longer caption"));
+    EXPECT_GT(box.TextFields()[1].Left(), CaptionTwips("A much longer caption"));
     // The next page reuses the control, emptied but for what was typed into row 0.
     port.NewCanvas();
     EXPECT_EQ(port.GetNewControl(10), strings);

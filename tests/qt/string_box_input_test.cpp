@@ -6,31 +6,23 @@
 #include <string>
 
 #include "panelkit2/choice/string_box.hpp"
-#include "panelkit2/container/control_port.hpp"
-#include "tests/qt/form_fixture.hpp"
+#include "tests/qt/page_fixture.hpp"
 
 namespace panelkit2::qt {
 namespace {
 
-class StringBoxInputTest : public FormFixture {
+class StringBoxInputTest : public PageFixture {
   protected:
     // A page asking for an account: three captioned rows, an action each and a common one.
     void SetUp() override {
-        FormFixture::SetUp();
-        port.Surface().SetParent(form.get());
-        Place(port.Surface(), 0, 0, 400, 300);
-        port.Surface().Show.Emit();
-        page = port.GetNewControl(static_cast<int16_t>(ControlID::StringBox));
-        box = &static_cast<StringBox&>(*page);
+        PageFixture::SetUp();
+        box = &NewControl<StringBox>(ControlID::StringBox);
         box->AddAction("account");
         for (const char* row : {"User", "Password", "Host"}) {
             box->AddOption(row);
             box->AddAction(std::string("ask=") + row);
         }
-        port.AddControl(page);
-        port.Position();
-        port.ShowControls();
-        TheView().Sync();
+        ShowPage();
     }
     QLineEdit* Row(int16_t idx) { return Shown<QLineEdit>(box->TextFields()[idx]); }
     bool Focused(int16_t idx) { return box->TextFields()[idx].HasFocus(); }
@@ -39,8 +31,6 @@ class StringBoxInputTest : public FormFixture {
         QTest::mouseClick(Row(idx), Qt::LeftButton, {}, QPoint(4, Row(idx)->height() / 2));
     }
 
-    ControlPort port;
-    ObjectRef page;
     StringBox* box = nullptr;
 };
 
