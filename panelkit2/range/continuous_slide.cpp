@@ -96,6 +96,8 @@ void ContinuousSlide::DefaultMax(float value) {
     });
 }
 
+// The lower end's text shows in the middle as well: setting the lower end puts the thumb
+// there.
 void ContinuousSlide::MinCaption(std::string_view value) {
     ShowEndCaption(wlMin, value);
     SizeToText(wlTickCaption, wlMin.Caption());
