@@ -22,7 +22,6 @@ constexpr int32_t kPlusInfinity = 2147483499;
 constexpr double kDigitsMargin = 100;
 constexpr double kWidenedRoom = 400;
 // The Value let's own error.
-constexpr auto kValueError = static_cast<int32_t>(0x80040001u);
 constexpr std::string_view kValueErrorText =
     "A numbox can only contain a number within the range 4.9E-324 to 1.7E308.";
 }  // namespace
@@ -33,14 +32,7 @@ NumBox::NumBox()
                                   .sourceName = "NumBox",
                                   .initialDesiredWidth = kInitialDesiredWidth,
                                   .addActionSource = "PanelKit::AddAction"},
-                                 "NumBox") {
-    // Design-time state: the field shows the spin buttons' lower end, so a new control
-    // holds a number from the start.
-    txtField.Text(NumberToText(Min()));
-    txtField.Change.Connect([this] { NumBox_Change(); });
-    txtField.KeyPress.Connect([this](int16_t& keyAscii) { NumBox_KeyPress(keyAscii); });
-    txtField.KeyDown.Connect([this](int16_t& keyCode, int16_t) { NumBox_KeyDown(keyCode); });
-    txtField.LostFocus.Connect([this] { NumBox_LostFocus(); });
+                                 "NumBox", kValueErrorText) {
     UserControl_Initialize();
 }
 
@@ -64,36 +56,12 @@ void NumBox::UserControl_Initialize() {
 // ---------------------------------------------------------------------------------------
 // Range
 
-void NumBox::DefaultMin(int32_t value) {
-    FullReRaise(Source().Let("DefaultMin"), [&] {
-        mlngDefaultMin = value;
-        Min(value);
-        UserControl.PropertyChanged("DefaultMin");
-    });
-}
-
-void NumBox::DefaultMax(int32_t value) {
-    FullReRaise(Source().Let("DefaultMax"), [&] {
-        mlngDefaultMax = value;
-        Max(value);
-        UserControl.PropertyChanged("DefaultMax");
-    });
-}
-
 int32_t NumBox::Min() const {
     return FullReRaise(Source().Get("Min"), [&] { return ToLong(Upd.Min()); });
 }
 
-void NumBox::Min(int32_t value) {
-    FullReRaise(Source().Method("min"), [&] { LetRangeEnd(true, value); });
-}
-
 int32_t NumBox::Max() const {
     return FullReRaise(Source().Get("Max"), [&] { return ToLong(Upd.Max()); });
-}
-
-void NumBox::Max(int32_t value) {
-    FullReRaise(Source().Method("max"), [&] { LetRangeEnd(false, value); });
 }
 
 // One end of the range goes into the spin buttons (the lower one into the field as well);
@@ -107,30 +75,16 @@ void NumBox::LetRangeEnd(bool lower, int32_t value) {
     UserControl.Width(width);
     const std::string number = NumberToText(value);
     if (lower) txtField.Text(number);
-    if (lower && value == kMinusInfinity)
-        ShowRangeEnd(lower, "-infinity");
-    else if (!lower && value == kPlusInfinity)
-        ShowRangeEnd(lower, "infinity");
-    else
-        ShowRangeEnd(lower, number);
-    FitFieldToNumber(number, kDigitsMargin, kWidenedRoom);
-    UserControl.PropertyChanged(lower ? "Min" : "Max");
-    Paint();
+    ShowRangeEnd(lower, number, value == (lower ? kMinusInfinity : kPlusInfinity),
+                 {kDigitsMargin, kWidenedRoom});
 }
 
 // ---------------------------------------------------------------------------------------
 // The value
 
-int32_t NumBox::Value() const {
-    return FullReRaise(Source().Get("Value"), [&] { return ClampedValue(); });
-}
-
-void NumBox::Value(int32_t value) {
-    OwnError(kValueError, Source().Let("Value"), kValueErrorText, [&] {
-        txtField.Text(NumberToText(value));
-        ClampValue();
-        UserControl.PropertyChanged("Value");
-    });
+void NumBox::WriteValue(int32_t value) {
+    txtField.Text(NumberToText(value));
+    ClampValue();
 }
 
 void NumBox::SetSelectedOption(int32_t vData) {
@@ -138,10 +92,6 @@ void NumBox::SetSelectedOption(int32_t vData) {
         ClampValue();
         Value(vData);
     });
-}
-
-int32_t NumBox::GetSelectedOption() const {
-    return FullReRaise(Source().Method("GetSelectedOption"), [&] { return ClampedValue(); });
 }
 
 // The field clamped, then its text as a whole number.
@@ -155,9 +105,9 @@ void NumBox::Clear() {
     FullReRaise(Source().Method("Clear"), [&] {
         Caption(std::string_view());
         ResetRow();
-        Min(mlngDefaultMin);
-        Max(mlngDefaultMax);
-        mudtActionRanges.Reset({mlngDefaultMin, mlngDefaultMax, {}});
+        Min(mDefaultMin);
+        Max(mDefaultMax);
+        mudtActionRanges.Reset({mDefaultMin, mDefaultMax, {}});
         ResetContract();
         Paint();
     });
@@ -173,10 +123,10 @@ void NumBox::UserControl_WriteProperties(host::PropertyBag& bag) {
     bag.WriteProperty("NumBoxHeight", txtField.Height());
     bag.WriteProperty("NumBoxWidth", txtField.Width(), kFieldAndUpdWidth - Upd.Width());
     bag.WriteProperty("Height", UserControl.Height());
-    bag.WriteProperty("DefaultMax", mlngDefaultMax, kPersistedDefaultMax);
-    bag.WriteProperty("DefaultMin", mlngDefaultMin, int32_t{0});
-    bag.WriteProperty("Min", Min(), mlngDefaultMin);
-    bag.WriteProperty("Max", Max(), mlngDefaultMax);
+    bag.WriteProperty("DefaultMax", mDefaultMax, kPersistedDefaultMax);
+    bag.WriteProperty("DefaultMin", mDefaultMin, int32_t{0});
+    bag.WriteProperty("Min", Min(), mDefaultMin);
+    bag.WriteProperty("Max", Max(), mDefaultMax);
     bag.WriteProperty("Caption", wlCaption.Caption(), std::string());
     bag.WriteProperty("Text", txtField.Text(), Min());
 }
@@ -190,8 +140,8 @@ void NumBox::UserControl_ReadProperties(host::PropertyBag& bag) {
     UserControl.Height(bag.ReadProperty("Height", UserControl.Height()).AsSingle());
     DefaultMin(bag.ReadProperty("DefaultMin", int32_t{0}).AsLong());
     DefaultMax(bag.ReadProperty("DefaultMax", kPersistedDefaultMax).AsLong());
-    Min(bag.ReadProperty("Min", mlngDefaultMin).AsLong());
-    Max(bag.ReadProperty("Max", mlngDefaultMax).AsLong());
+    Min(bag.ReadProperty("Min", mDefaultMin).AsLong());
+    Max(bag.ReadProperty("Max", mDefaultMax).AsLong());
     wlCaption.Caption(bag.ReadProperty("Caption", std::string()).AsString());
     txtField.Text(bag.ReadProperty("Text", Min()).AsString());
 }

@@ -56,7 +56,7 @@ int32_t NumBox::PageStep() const {
 // caret keeps its place in the rewritten text, so typing goes on where it was. A text
 // whose number lies beyond a Double (pasted, never typed) is left as it is; reading the
 // value reports it.
-void NumBox::NumBox_Change() {
+void NumBox::Field_Change() {
     Swallow(err::ObjectNotSet, [&] {
         if (mblnMinusTyped) {
             mblnMinusTyped = false;
@@ -78,7 +78,7 @@ void NumBox::NumBox_Change() {
 
 // Digits, the minus sign and backspace pass; every other character is dropped, and so is
 // the minus sign of a keypad minus that has changed the sign already.
-void NumBox::NumBox_KeyPress(int16_t& KeyAscii) {
+void NumBox::Field_KeyPress(int16_t& KeyAscii) {
     mblnMinusTyped = false;
     if (DropsSignTyped(KeyAscii) || KeyAscii == host::key::Back) return;
     if (KeyAscii == '-') {
@@ -91,7 +91,7 @@ void NumBox::NumBox_KeyPress(int16_t& KeyAscii) {
 // Up and Down step by 1, Page Up and Page Down by a tenth of the range (at most 100), the
 // keypad minus changes the sign. The result is not clamped here; it is selected whole and
 // the key is consumed. A text beyond any number is left alone, and so is the key.
-void NumBox::NumBox_KeyDown(int16_t& KeyCode) {
+void NumBox::Field_KeyDown(int16_t& KeyCode) {
     NoteKeyDown(false);
     std::optional<double> stepped;
     Silently([&] {
@@ -126,7 +126,7 @@ void NumBox::NumBox_KeyDown(int16_t& KeyCode) {
 // Leaving the field with a number outside the range warns once and selects the text; the
 // number stays and the focus moves on. A text that is no whole number within a Long (a
 // lone minus sign, an empty field) lies outside every range.
-void NumBox::NumBox_LostFocus() {
+void NumBox::Field_LostFocus() {
     bool inside = false;
     Silently([&] {
         const int32_t value = ToLong(StrictNumber(txtField.Text()));

@@ -42,8 +42,13 @@ NumberField::NumberField(std::string name, const Design& design, std::string fie
     txtField.Move(0, 0, kDesignFieldWidth, kDesignFieldHeight);
     Upd.Move(kDesignFieldWidth, 0, kDesignUpdWidth, kDesignFieldHeight);
     wlCaption.Move(static_cast<float>(kDesignFieldWidth + kDesignUpdWidth + kCaptionOffset), 0);
+    txtField.Text("0");
     UserControl.Resize.Connect([this] { UserControl_Resize(); });
+    txtField.Change.Connect([this] { Field_Change(); });
+    txtField.KeyPress.Connect([this](int16_t& keyAscii) { Field_KeyPress(keyAscii); });
+    txtField.KeyDown.Connect([this](int16_t& keyCode, int16_t) { Field_KeyDown(keyCode); });
     txtField.GotFocus.Connect([this] { SelectAll(); });
+    txtField.LostFocus.Connect([this] { Field_LostFocus(); });
 }
 
 void NumberField::InitializeRow() {
@@ -114,20 +119,25 @@ void NumberField::FieldWidth(int32_t value) {
 // ---------------------------------------------------------------------------------------
 // The range's display texts and the field's width
 
-void NumberField::ShowRangeEnd(bool lower, std::string text) {
-    (lower ? mstrMinText : mstrMaxText) = std::move(text);
+void NumberField::ShowRangeEnd(bool lower, const std::string& number, bool unbounded,
+                               FieldFit fit) {
+    std::string& shown = lower ? mstrMinText : mstrMaxText;
+    shown = !unbounded ? number : lower ? "-infinity" : "infinity";
     const std::string range = mstrMinText + "-" + mstrMaxText;
     Upd.ToolTipText(range);
     txtField.ToolTipText(range);
+    FitFieldToNumber(number, fit);
+    UserControl.PropertyChanged(lower ? "Min" : "Max");
+    Paint();
 }
 
-void NumberField::FitFieldToNumber(std::string_view number, double margin, double room) {
+void NumberField::FitFieldToNumber(std::string_view number, FieldFit fit) {
     const int32_t hDC = UserControl.hDC();
     const double digits = SharedSubs::GetTextWidth(hDC, number);
-    if (!(digits + margin > txtField.Width())) return;
+    if (!(digits + fit.margin > txtField.Width())) return;
     const double caption = SharedSubs::GetTextWidth(hDC, wlCaption.ToolTipText());
-    UserControl.Width(static_cast<float>(Upd.Width() + digits + room + caption));
-    txtField.Width(static_cast<float>(digits + margin));
+    UserControl.Width(static_cast<float>(Upd.Width() + digits + fit.room + caption));
+    txtField.Width(static_cast<float>(digits + fit.margin));
     Upd.Left(txtField.Width());
     wlCaption.Left(static_cast<float>(double(Upd.Width()) + txtField.Width() + kCaptionOffset));
     mlngDesiredWidth = ToLong(UserControl.Width());

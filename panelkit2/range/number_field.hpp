@@ -39,8 +39,14 @@ class NumberField : public OptionControl {
   protected:
     static constexpr int16_t kDefaultElementHeight = 265;
 
-    // `fieldName` names the entry field among the constituents.
+    // `fieldName` names the entry field among the constituents. A new field shows 0.
     NumberField(std::string name, const Design& design, std::string fieldName);
+
+    // What the control does with the user's input in the field.
+    virtual void Field_Change() = 0;
+    virtual void Field_KeyPress(int16_t& KeyAscii) = 0;
+    virtual void Field_KeyDown(int16_t& KeyCode) = 0;
+    virtual void Field_LostFocus() = 0;
 
     void ApplyCaption(std::string_view text) override { Caption(text); }
     void PaintForeColor(host::OleColor value) override { wlCaption.ForeColor(value); }
@@ -55,12 +61,16 @@ class NumberField : public OptionControl {
     void UserControl_Resize();
     // Field, spin buttons and caption where a cleared control has them.
     void ResetRow();
-    // The display text of one end of the range; both tool tips show the whole range.
-    void ShowRangeEnd(bool lower, std::string text);
-    // When `number` with `margin` does not fit the field, the field takes that width and
-    // the control becomes spin buttons, number, `room` and the caption's text wide; that
-    // width is then the desired one.
-    void FitFieldToNumber(std::string_view number, double margin, double room);
+    // A new end of the range, written as `number`: its display text (the infinity's when
+    // `unbounded`) goes into both tool tips with the other end's; when the number with
+    // `margin` does not fit the field, the field takes that width and the control becomes
+    // spin buttons, number, `room` and the caption's text wide, the desired width too.
+    // Then the end is marked changed and the row painted.
+    struct FieldFit {
+        double margin;
+        double room;
+    };
+    void ShowRangeEnd(bool lower, const std::string& number, bool unbounded, FieldFit fit);
     void SelectAll();
     // The keypad minus changes the sign in its key-down and then types a minus sign, as
     // every key with a character does (a consumed key-down does not stop the character).
@@ -86,6 +96,8 @@ class NumberField : public OptionControl {
     std::string mstrMaxText;
 
   private:
+    void FitFieldToNumber(std::string_view number, FieldFit fit);
+
     bool mblnSignChanged = false;
 };
 

@@ -4,6 +4,56 @@
 
 namespace panelkit2 {
 
+namespace {
+constexpr auto kValueError = static_cast<int32_t>(0x80040001u);
+}  // namespace
+
+template <class T>
+void RangedNumberField<T>::DefaultMin(T value) {
+    FullReRaise(Source().Let("DefaultMin"), [&] {
+        mDefaultMin = value;
+        Min(value);
+        UserControl.PropertyChanged("DefaultMin");
+    });
+}
+
+template <class T>
+void RangedNumberField<T>::DefaultMax(T value) {
+    FullReRaise(Source().Let("DefaultMax"), [&] {
+        mDefaultMax = value;
+        Max(value);
+        UserControl.PropertyChanged("DefaultMax");
+    });
+}
+
+template <class T>
+void RangedNumberField<T>::Min(T value) {
+    FullReRaise(Source().Method("min"), [&] { LetRangeEnd(true, value); });
+}
+
+template <class T>
+void RangedNumberField<T>::Max(T value) {
+    FullReRaise(Source().Method("max"), [&] { LetRangeEnd(false, value); });
+}
+
+template <class T>
+T RangedNumberField<T>::Value() const {
+    return FullReRaise(Source().Get("Value"), [&] { return ClampedValue(); });
+}
+
+template <class T>
+void RangedNumberField<T>::Value(T value) {
+    OwnError(kValueError, Source().Let("Value"), mstrValueError, [&] {
+        WriteValue(value);
+        UserControl.PropertyChanged("Value");
+    });
+}
+
+template <class T>
+T RangedNumberField<T>::GetSelectedOption() const {
+    return FullReRaise(Source().Method("GetSelectedOption"), [&] { return ClampedValue(); });
+}
+
 template <class T>
 T RangedNumberField<T>::ActionMin(int16_t& idx) const {
     return mudtActionRanges.ReadEnd(Source().Get("ActionMin"), idx, &ActionRange<T>::Min);

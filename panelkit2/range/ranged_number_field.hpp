@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "panelkit2/range/action_ranges.hpp"
 #include "panelkit2/range/number_field.hpp"
@@ -19,10 +20,22 @@ namespace panelkit2 {
 template <class T>
 class RangedNumberField : public NumberField {
   public:
-    // The allowed range and the value, clamped into it.
+    // The range the host means as the default. Setting one also sets that end of the
+    // range.
+    T DefaultMin() const noexcept { return mDefaultMin; }
+    void DefaultMin(T value);
+    T DefaultMax() const noexcept { return mDefaultMax; }
+    void DefaultMax(T value);
+    // The allowed range; Min also writes its value into the field.
     virtual T Min() const = 0;
+    void Min(T value);
     virtual T Max() const = 0;
-    virtual T Value() const = 0;
+    void Max(T value);
+    // Reading clamps the field into the range first; writing clamps after, and anything
+    // that fails inside the write is the control's own error.
+    T Value() const;
+    void Value(T value);
+    T GetSelectedOption() const;
 
     // The ends of one sub-range. An index outside the sub-ranges ends quietly: nothing is
     // read (0) or stored, and the highest valid index comes back through `idx`.
@@ -42,11 +55,26 @@ class RangedNumberField : public NumberField {
     std::string GetSelectedAction() const override;
 
   protected:
-    using NumberField::NumberField;
+    // `valueError` describes the Value let's own error.
+    RangedNumberField(std::string name, const Design& design, std::string fieldName,
+                      std::string_view valueError)
+        : NumberField(std::move(name), design, std::move(fieldName)), mstrValueError(valueError) {}
+
+    // Where the control keeps an end of the range and what it shows of it.
+    virtual void LetRangeEnd(bool lower, T value) = 0;
+    // The value written into the field and clamped.
+    virtual void WriteValue(T value) = 0;
+    // The field clamped, then read.
+    virtual T ClampedValue() const = 0;
 
     void RouteAction(std::string_view text) override;
 
     ActionRanges<T> mudtActionRanges;
+    T mDefaultMin{};
+    T mDefaultMax{};
+
+  private:
+    std::string_view mstrValueError;
 };
 
 extern template class RangedNumberField<int32_t>;

@@ -24,7 +24,6 @@ constexpr double kUpperEndMargin = 100;
 constexpr double kWidenedRoom = 500;
 constexpr float kPersistedDefaultMax = 100;
 // The Value let's own error.
-constexpr auto kValueError = static_cast<int32_t>(0x80040001u);
 constexpr std::string_view kValueErrorText =
     "A RealNumBox can only contain a number within the range 4.9E-324 to 1.7E308.";
 }  // namespace
@@ -37,13 +36,7 @@ RealNumBox::RealNumBox()
                                 .addActionSource = "PanelKit::AddAction",
                                 .foreColorProperty = "NewColor",
                                 .foreColorOnSurface = false},
-                               "RealNumBox") {
-    // Design-time state: the field holds a number from the start.
-    txtField.Text(RealToText(kClearedMin));
-    txtField.Change.Connect([this] { RealNumBox_Change(); });
-    txtField.KeyPress.Connect([this](int16_t& keyAscii) { RealNumBox_KeyPress(keyAscii); });
-    txtField.KeyDown.Connect([this](int16_t& keyCode, int16_t) { RealNumBox_KeyDown(keyCode); });
-    txtField.LostFocus.Connect([this] { RealNumBox_LostFocus(); });
+                               "RealNumBox", kValueErrorText) {
     Upd.UpClick.Connect([this] { Upd_UpClick(); });
     Upd.DownClick.Connect([this] { Upd_DownClick(); });
     UserControl_Initialize();
@@ -57,8 +50,8 @@ void RealNumBox::UserControl_Initialize() {
             LayoutGuard guard(mblnLayoutBusy);
             InitializeRow();
             mudtActionRanges.Restart();
-            msngDefaultMin = kClearedMin;
-            msngDefaultMax = kClearedMax;
+            mDefaultMin = kClearedMin;
+            mDefaultMax = kClearedMax;
             LetRangeEnd(true, kClearedMin);
             LetRangeEnd(false, kClearedMax);
             ResetContract();
@@ -70,69 +63,27 @@ void RealNumBox::UserControl_Initialize() {
 // ---------------------------------------------------------------------------------------
 // Range
 
-void RealNumBox::DefaultMin(float value) {
-    FullReRaise(Source().Let("DefaultMin"), [&] {
-        msngDefaultMin = value;
-        Min(value);
-        UserControl.PropertyChanged("DefaultMin");
-    });
-}
-
-void RealNumBox::DefaultMax(float value) {
-    FullReRaise(Source().Let("DefaultMax"), [&] {
-        msngDefaultMax = value;
-        Max(value);
-        UserControl.PropertyChanged("DefaultMax");
-    });
-}
-
-void RealNumBox::Min(float value) {
-    FullReRaise(Source().Method("min"), [&] { LetRangeEnd(true, value); });
-}
-
-void RealNumBox::Max(float value) {
-    FullReRaise(Source().Method("max"), [&] { LetRangeEnd(false, value); });
-}
-
 // One end of the range (the lower one goes into the field as well); both tool tips show
 // the range, and the field widens to the new end's digits.
 void RealNumBox::LetRangeEnd(bool lower, float value) {
     (lower ? msngMin : msngMax) = value;
     const std::string number = RealToText(value);
     if (lower) txtField.Text(number);
-    if (lower && value <= kMinusInfinity)
-        ShowRangeEnd(lower, "-infinity");
-    else if (!lower && value == kPlusInfinity)
-        ShowRangeEnd(lower, "infinity");
-    else
-        ShowRangeEnd(lower, number);
-    FitFieldToNumber(number, Upd.Width() + (lower ? kLowerEndMargin : kUpperEndMargin),
-                     kWidenedRoom);
-    UserControl.PropertyChanged(lower ? "Min" : "Max");
-    Paint();
+    const bool unbounded = lower ? value <= kMinusInfinity : value == kPlusInfinity;
+    ShowRangeEnd(lower, number, unbounded,
+                 {Upd.Width() + (lower ? kLowerEndMargin : kUpperEndMargin), kWidenedRoom});
 }
 
 // ---------------------------------------------------------------------------------------
 // The value
 
-float RealNumBox::Value() const {
-    return FullReRaise(Source().Get("Value"), [&] { return ClampedValue(); });
-}
-
-void RealNumBox::Value(float value) {
-    OwnError(kValueError, Source().Let("Value"), kValueErrorText, [&] {
-        txtField.Text(RealToText(value));
-        ClampReal();
-        UserControl.PropertyChanged("Value");
-    });
+void RealNumBox::WriteValue(float value) {
+    txtField.Text(RealToText(value));
+    ClampReal();
 }
 
 void RealNumBox::SetSelectedOption(float vData) {
     FullReRaise(Source().Method("SetSelectedOption"), [&] { txtField.Text(RealToText(vData)); });
-}
-
-float RealNumBox::GetSelectedOption() const {
-    return FullReRaise(Source().Method("GetSelectedOption"), [&] { return ClampedValue(); });
 }
 
 // Above Max the text becomes Max, below Min it becomes Min; a text without a point gets
@@ -172,8 +123,8 @@ void RealNumBox::UserControl_WriteProperties(host::PropertyBag& bag) {
     bag.WriteProperty("Height", UserControl.Height());
     bag.WriteProperty("Caption", wlCaption.Caption(), std::string());
     bag.WriteProperty("Text", txtField.Text());
-    bag.WriteProperty("DefaultMin", msngDefaultMin, float{0});
-    bag.WriteProperty("DefaultMax", msngDefaultMax, kPersistedDefaultMax);
+    bag.WriteProperty("DefaultMin", mDefaultMin, float{0});
+    bag.WriteProperty("DefaultMax", mDefaultMax, kPersistedDefaultMax);
     bag.WriteProperty("Min", msngMin);
     bag.WriteProperty("Max", msngMax);
     bag.WriteProperty("ForeColor", static_cast<int32_t>(ForeColor()));

@@ -22,25 +22,16 @@ class RealNumBox : public RangedNumberField<float> {
     const InterfaceTable& Interface() const override;
     static const InterfaceTable& ClassInterface();
 
-    // The range the host means as the default. Setting one also sets that end of the
-    // range; Clear does not return to it.
-    float DefaultMin() const noexcept { return msngDefaultMin; }
-    void DefaultMin(float value);
-    float DefaultMax() const noexcept { return msngDefaultMax; }
-    void DefaultMax(float value);
-    // The allowed range; Min also writes its value into the field.
+    // The allowed range. A new control has the range (and default range) of a cleared one,
+    // 0 to 100; Clear does not return to the default range.
+    using RangedNumberField<float>::Min;
+    using RangedNumberField<float>::Max;
     float Min() const override { return msngMin; }
-    void Min(float value);
     float Max() const override { return msngMax; }
-    void Max(float value);
-    // Reading clamps the field into the range first; writing clamps after.
-    float Value() const override;
-    void Value(float value);
 
     void Clear() override;
     // Writes the value into the field as it is, unclamped.
     void SetSelectedOption(float vData);
-    float GetSelectedOption() const;
 
     // Decimals after the point as last typed (spinning keeps them).
     int16_t Decimals() const noexcept { return mintDecimals; }
@@ -49,26 +40,26 @@ class RealNumBox : public RangedNumberField<float> {
     void UserControl_WriteProperties(host::PropertyBag& bag) override;
     void UserControl_ReadProperties(host::PropertyBag& bag) override;
 
+    void LetRangeEnd(bool lower, float value) override;
+    void WriteValue(float value) override;
+    float ClampedValue() const override;
+    void Field_Change() override;
+    void Field_KeyPress(int16_t& KeyAscii) override;
+    void Field_KeyDown(int16_t& KeyCode) override;
+    void Field_LostFocus() override;
+
   private:
     enum class Direction : int8_t { Down = -1, Up = 1 };
 
     void UserControl_Initialize();
-    void LetRangeEnd(bool lower, float value);
     void ClampReal() const;
-    float ClampedValue() const;
     float PageStep() const;
     void Spin(Direction direction);
 
-    // The field's and the spin buttons' own handlers (user input).
-    void RealNumBox_KeyPress(int16_t& KeyAscii);
-    void RealNumBox_Change();
-    void RealNumBox_KeyDown(int16_t& KeyCode);
-    void RealNumBox_LostFocus();
+    // The spin buttons' own handlers.
     void Upd_UpClick() { Spin(Direction::Up); }
     void Upd_DownClick() { Spin(Direction::Down); }
 
-    float msngDefaultMin = 0;
-    float msngDefaultMax = 0;
     float msngMin = 0;
     float msngMax = 0;
     int16_t mintDecimals = 0;

@@ -1,6 +1,7 @@
 // RealNumBox: what the user does in the field (typing, keys, leaving it) and with the spin
 // buttons.
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -27,7 +28,7 @@ constexpr double kWidestCountedRange = 1E+9;
 // Every character passes. The minus sign changes the sign of a non-empty field first,
 // with the caret where it was; the sign typed after that then leaves no number and is
 // taken back. The minus sign of a keypad minus that changed the sign already is dropped.
-void RealNumBox::RealNumBox_KeyPress(int16_t& KeyAscii) {
+void RealNumBox::Field_KeyPress(int16_t& KeyAscii) {
     if (DropsSignTyped(KeyAscii) || KeyAscii != '-' || txtField.Text().empty()) return;
     Silently([&] {
         const int32_t caret = txtField.SelStart();
@@ -38,7 +39,7 @@ void RealNumBox::RealNumBox_KeyPress(int16_t& KeyAscii) {
 
 // A change that leaves no number is undone, with the caret one place back; otherwise the
 // number of decimals is remembered for the spin buttons.
-void RealNumBox::RealNumBox_Change() {
+void RealNumBox::Field_Change() {
     if (mblnEditing) return;
     SourceTrail("|PanelKit.RealNumBox::Change", [&] {
         LayoutGuard editing(mblnEditing);
@@ -57,24 +58,24 @@ void RealNumBox::RealNumBox_Change() {
 }
 
 // One unit of the last decimal place up or down. Where that turns the last digit into 0,
-// which the shortest rendering drops, the zeros are put back up to the decimals last
-// typed. A text without a point is not stepped; the clamping gives it ".0", so the next
-// press steps by 0.1. A text that cannot be stepped is left alone.
+// which the rendering drops, the zeros are put back: as many decimals as the text had, or
+// as last typed when that is more. So 5.9 steps to 6.0 also where the point came from the
+// control (a typed 5 clamped to 5.0), not from the user. A text without a point is not
+// stepped; the clamping gives it ".0", so the next press steps by 0.1. A text that cannot
+// be stepped is left alone.
 void RealNumBox::Spin(Direction direction) {
     LayoutGuard editing(mblnEditing);
     Silently([&] {
         std::string text = txtField.Text();
         const bool up = direction == Direction::Up;
+        const int64_t decimals = std::max<int64_t>(DecimalsOfText(text), mintDecimals);
         const bool pointed = DecimalsOfText(text) >= 0;
         const char zeroing = (ReadRealText(text) >= 0) == up ? '9' : '1';
         const bool restoreZeros = pointed && text.back() == zeroing;
-        if (pointed) {
-            const double step = double(StepOfText(text)) * (up ? 1 : -1);
-            text = RealToText(ToSingle(double(ToSingle(ReadRealText(text))) + step));
-        }
+        if (pointed) text = RealToText(ToSingle(StepText(text, up)));
         if (restoreZeros) {
             if (DecimalsOfText(text) < 0) text += '.';
-            while (DecimalsOfText(text) < mintDecimals) text += '0';
+            while (DecimalsOfText(text) < decimals) text += '0';
         }
         txtField.Text(std::move(text));
         ClampReal();
@@ -94,7 +95,7 @@ float RealNumBox::PageStep() const {
 // keypad minus changes the sign. The result is not clamped here; it is selected whole and
 // the key is consumed. Every key first reads the text as a whole number; a text that is
 // none fails.
-void RealNumBox::RealNumBox_KeyDown(int16_t& KeyCode) {
+void RealNumBox::Field_KeyDown(int16_t& KeyCode) {
     NoteKeyDown(false);
     SourceTrail("|PanelKit.RealNumBox::KeyDown", [&] {
         const double value = ToSingle(StrictNumber(txtField.Text()));
@@ -126,7 +127,7 @@ void RealNumBox::RealNumBox_KeyDown(int16_t& KeyCode) {
 }
 
 // The caret goes to the start; a number outside the range warns. Any text can be read.
-void RealNumBox::RealNumBox_LostFocus() {
+void RealNumBox::Field_LostFocus() {
     txtField.SelStart(0);
     const double value = ReadRealText(txtField.Text());
     if (value > msngMax || value < msngMin) WarnOutOfRange();

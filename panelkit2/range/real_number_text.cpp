@@ -1,5 +1,6 @@
 #include "panelkit2/range/real_number_text.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <charconv>
@@ -14,6 +15,8 @@ namespace panelkit2 {
 namespace {
 constexpr std::string_view kBlanks = " \t\n\r";
 constexpr int kSignificantDigits = 7;
+// Beyond this many decimals a Double holds no more digits to round.
+constexpr int64_t kMostRoundedDecimals = 15;
 
 std::string_view Trimmed(std::string_view text) {
     const size_t first = text.find_first_not_of(kBlanks);
@@ -64,10 +67,13 @@ int64_t DecimalsOfText(std::string_view text) {
     return static_cast<int64_t>(CharLength(text.substr(point + 1)));
 }
 
-float StepOfText(std::string_view text) {
-    const int64_t decimals = DecimalsOfText(text);
-    if (decimals < 0) return 1;
-    return static_cast<float>(std::pow(10.0, -static_cast<double>(decimals)));
+double StepText(std::string_view text, bool up) {
+    const int64_t decimals = std::max<int64_t>(DecimalsOfText(text), 0);
+    const double unit = std::pow(10.0, -static_cast<double>(decimals));
+    const double stepped = double(ToSingle(ReadRealText(text))) + (up ? unit : -unit);
+    if (decimals > kMostRoundedDecimals) return stepped;
+    const double scale = std::pow(10.0, static_cast<double>(decimals));
+    return RoundHalfEven(stepped * scale) / scale;
 }
 
 }  // namespace panelkit2

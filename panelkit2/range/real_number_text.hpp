@@ -21,9 +21,11 @@ double ReadRealText(std::string_view text);
 // allowed).
 bool IsRealText(std::string_view text);
 
-// One unit of the text's last decimal place: 10^-(characters after the first "."), 1 for
-// a text without one.
-float StepOfText(std::string_view text);
+// The text's number (as a Single) one unit of its last decimal place up or down: the unit
+// is 10^-(characters after the first "."), 1 for a text without one. The sum is rounded to
+// the text's decimal places, so no binary remainder of single precision shows as a digit
+// (8.1 steps to 8.2, not to the 8.200001 a Single sum would give).
+double StepText(std::string_view text, bool up);
 
 // Characters after the first ".", -1 for a text without one.
 int64_t DecimalsOfText(std::string_view text);

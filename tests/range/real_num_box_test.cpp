@@ -54,17 +54,19 @@ class RealNumBoxTest : public ::testing::Test {
 // ---------------------------------------------------------------------------------------
 // Ranges and conditional actions
 
-TEST_F(RealNumBoxTest, RealSubRangesContributeTheirActionsAfterTheCommonOnes) {
+TEST_F(RealNumBoxTest, SubRangeEndsAreSinglesAndBelongToTheirRange) {
     box->AddAction("C");
     box->SetConditionalAction(0, 0.5f, "A");
     box->SetConditionalAction(0.4f, 1, "B");
     box->AddAction("b");
-    const std::vector<std::pair<float, std::string>> expected = {
-        {0.45f, "C,A,B,b"}, {0.5f, "C,A,B,b"}, {0.75f, "C,B,b"}, {1.5f, "C"}};
-    for (const auto& [value, answer] : expected) {
-        box->Value(value);
-        EXPECT_EQ(box->GetSelectedAction(), answer) << value;
-    }
+    // 0.5 is an end of the first range; the next Single above it is not in it.
+    box->Value(0.5f);
+    EXPECT_EQ(box->GetSelectedAction(), "C,A,B,b");
+    box->Value(0.5000001f);
+    EXPECT_EQ(box->GetSelectedAction(), "C,B,b");
+    box->Value(1.5f);
+    EXPECT_EQ(box->GetSelectedAction(), "C");
+    // An end written through its index moves the range.
     int16_t idx = 1;
     EXPECT_FLOAT_EQ(box->ActionMin(idx), 0.4f);
     box->ActionMax(idx, 0.45f);
@@ -146,8 +148,14 @@ TEST_F(RealNumBoxTest, TheMinusSignChangesTheSignWhereverTheCaretIs) {
 
 TEST_F(RealNumBoxTest, SpinningStepsTheLastDecimalPlaceAndKeepsTheDecimals) {
     const std::vector<std::tuple<float, bool, std::string>> steps = {
-        {1.25f, true, "1.26"}, {1.29f, true, "1.30"},  {2.1f, false, "2.0"},
-        {-0.1f, true, "0.0"},  {-2.1f, false, "-2.2"}, {-1.9f, false, "-2.0"}};
+        {1.25f, true, "1.26"},
+        {1.29f, true, "1.30"},
+        {2.1f, false, "2.0"},
+        {-0.1f, true, "0.0"},
+        {-2.1f, false, "-2.2"},
+        {-1.9f, false, "-2.0"},
+        // A sum of Singles would read 8.200001.
+        {8.1f, true, "8.2"}};
     box->Min(-10);
     for (const auto& [start, up, after] : steps) {
         box->Value(start);
@@ -171,6 +179,11 @@ TEST_F(RealNumBoxTest, AWholeNumberGetsAPointFirstAndTheRangeHolds) {
     Up();
     Up();
     EXPECT_EQ(Text(), "5.2");
+    // The point came from the control, not the user; stepping to a whole number keeps it.
+    for (int i = 0; i < 8; ++i) Up();
+    EXPECT_EQ(Text(), "6.0");
+    Up();
+    EXPECT_EQ(Text(), "6.1");
     Range(0, 1);
     box->Value(0.95f);
     for (int i = 0; i < 10; ++i) Up();
