@@ -17,11 +17,27 @@ std::string FirstCharacter(const QString& text) {
 }
 }  // namespace
 
+QSize ListBoxDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (mintWidth > 0) size.setWidth(mintWidth);
+    return size;
+}
+
+void ListBoxDelegate::initStyleOption(QStyleOptionViewItem* option,
+                                      const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!mList.CaretVisible()) option->state &= ~QStyle::State_HasFocus;
+}
+
 QWidget* ListBoxMirror::CreateWidget(QWidget* parent) {
     auto* list = new QListWidget(parent);
+    mDelegate = new ListBoxDelegate(mList, list);
+    list->setItemDelegate(mDelegate);
     // Any pattern of selected entries must be showable; the model decides which.
     list->setSelectionMode(QAbstractItemView::MultiSelection);
     list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The model scrolls the focused entry into view itself (TopIndex).
     list->setAutoScroll(false);
@@ -35,7 +51,21 @@ QWidget* ListBoxMirror::CreateWidget(QWidget* parent) {
 
 void ListBoxMirror::ApplyContent(uint32_t mask) {
     if (mask & Bit(host::WidgetProperty::List)) ShowEntries();
+    if (mask & (Bit(host::WidgetProperty::Range) | Bit(host::WidgetProperty::Geometry) |
+                Bit(host::WidgetProperty::List)))
+        ShowHorizontalRange();
     ShowSelection();
+}
+
+// The model's list shows its whole width and scrolls over the extent beyond it: the
+// entries are drawn that much wider than the part of the list Qt shows them in.
+void ListBoxMirror::ShowHorizontalRange() {
+    QListWidget* list = List();
+    const int beyond = mList.HorizontalExtent() - list->width();
+    const int width = beyond > 0 ? list->viewport()->width() + beyond : 0;
+    list->setHorizontalScrollBarPolicy(beyond > 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    mDelegate->EntryWidth(width);
+    list->doItemsLayout();
 }
 
 void ListBoxMirror::ShowEntries() {
@@ -57,6 +87,8 @@ void ListBoxMirror::ShowSelection() {
     const int16_t current = mList.ListIndex();
     if (current < count && list->currentRow() != current)
         list->setCurrentRow(current, QItemSelectionModel::NoUpdate);
+    // The focus rectangle follows the caret.
+    list->viewport()->update();
     // Qt lays entries out lazily; the scroll range must cover the first shown entry.
     QScrollBar* scroll = list->verticalScrollBar();
     if (scroll->maximum() < mList.TopIndex()) list->doItemsLayout();
@@ -95,6 +127,10 @@ bool ListBoxMirror::FilterInput(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonRelease:
         case QEvent::MouseMove:
             return watched == List()->viewport() && ForwardMouse(event);
+        case QEvent::Resize:
+            // The part Qt shows the entries in changed (a vertical scroll bar came or went).
+            if (watched == List()->viewport()) ShowHorizontalRange();
+            return false;
         case QEvent::KeyPress: {
             const auto& key = *static_cast<QKeyEvent*>(event);
             if (watched != List() || key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab)

@@ -1,8 +1,25 @@
 #include "qt/mirrors/scroll_bar_mirror.hpp"
 
+#include <QApplication>
 #include <algorithm>
+#include <cstdlib>
 
 namespace panelkit2::qt {
+
+void TurnWheel(host::VScrollBar& bar, const QWheelEvent& wheel, int& pending) {
+    constexpr int kNotch = QWheelEvent::DefaultDeltasPerStep;
+    pending += wheel.angleDelta().y();
+    const int notches = pending / kNotch;
+    pending -= notches * kNotch;
+    if (notches == 0) return;
+    // A turn away from the user (positive) moves toward Min, wherever Min lies.
+    const int downward = bar.Max() >= bar.Min() ? -1 : 1;
+    const long step = long{notches} * QApplication::wheelScrollLines() * bar.SmallChange();
+    const long target = long{bar.Value()} + downward * step;
+    const long low = std::min(bar.Min(), bar.Max());
+    const long high = std::max(bar.Min(), bar.Max());
+    bar.Value(static_cast<int16_t>(std::clamp(target, low, high)));
+}
 
 QWidget* ScrollBarMirror::CreateWidget(QWidget* parent) {
     auto* bar = new QScrollBar(Qt::Vertical, parent);
@@ -23,6 +40,12 @@ void ScrollBarMirror::ApplyContent(uint32_t mask) {
     bar->setSingleStep(mBar.SmallChange());
     bar->setPageStep(mBar.LargeChange());
     if (bar->value() != mBar.Value()) bar->setValue(mBar.Value());
+}
+
+bool ScrollBarMirror::FilterInput(QObject* watched, QEvent* event) {
+    if (watched != Widget() || event->type() != QEvent::Wheel) return false;
+    Forward([&] { TurnWheel(mBar, *static_cast<QWheelEvent*>(event), mintPendingWheel); });
+    return true;
 }
 
 // Qt's "add" is the lower arrow and the track below the thumb, also on an inverted bar

@@ -1,7 +1,8 @@
 #pragma once
 
 // A control surface (and any widget without a kind of its own): a plain area that holds
-// other widgets in the back colour.
+// other widgets in the back colour. The wheel over it (or over a child that leaves the
+// wheel alone) turns its own vertical scroll bar, when it shows one.
 
 #include "qt/mirror.hpp"
 
@@ -14,6 +15,10 @@ class SurfaceMirror : public Mirror {
   protected:
     QWidget* CreateWidget(QWidget* parent) override { return new QWidget(parent); }
     bool TakesFocus() const override { return false; }
+    bool FilterInput(QObject* watched, QEvent* event) override;
+
+  private:
+    int mintPendingWheel = 0;
 };
 
 }  // namespace panelkit2::qt
