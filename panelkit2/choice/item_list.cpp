@@ -8,7 +8,9 @@
 
 #include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/automation/mod_error.hpp"
+#include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/controls/action_list.hpp"
+#include "panelkit2/controls/shared_subs.hpp"
 
 namespace panelkit2 {
 
@@ -78,7 +80,7 @@ void ItemList::AddItem(std::string_view vNewData) {
             List_.AddItem(std::string(vNewData));
         } else {
             List_.List(0, std::string(vNewData));
-            List_.ListIndex(0);
+            SelectFirstEntry();
         }
         FitWidthToItem(vNewData);
         List_.Height(List_.ListCount() > kEntriesOfShortList ? kLongListHeight : kShortListHeight);
@@ -99,6 +101,20 @@ void ItemList::RemoveItem(int16_t idx) {
             mstrAction[k] = std::move(mstrAction[k + 1]);
         FitActionTable();
     });
+}
+
+// The flag makes it selected in multiple selection; ListIndex alone only focuses it there.
+void ItemList::SelectFirstEntry() {
+    List_.Selected(0, true);
+    List_.ListIndex(0);
+}
+
+bool ItemList::WidenForItem(std::string_view text, double firstRoom, double secondRoom) {
+    const int32_t textWidth = SharedSubs::GetTextWidth(UserControl.hDC(), text);
+    const int32_t needed = ToLong(double(ToLong(textWidth + firstRoom)) + secondRoom);
+    if (!(needed > UserControl.Width())) return false;
+    UserControl.Width(static_cast<float>(needed));
+    return true;
 }
 
 void ItemList::AddOption(std::string_view vData) {
@@ -140,6 +156,16 @@ void ItemList::Clear() {
         mstrAction.assign(1, std::string());
         ResetContract();
     });
+}
+
+// Colours travel as Longs (system colours are negative) and are always written.
+void ItemList::UserControl_WriteProperties(host::PropertyBag& bag) {
+    bag.WriteProperty("Caption", SavedCaption(), std::string());
+    WriteLayout(bag);
+    bag.WriteProperty("Selected", Selected(), List_.List(0));
+    bag.WriteProperty("ForeColor", static_cast<int32_t>(ForeColor()));
+    bag.WriteProperty("BackColor", static_cast<int32_t>(BackColor()));
+    WriteItems(bag);
 }
 
 void ItemList::WriteItems(host::PropertyBag& bag) const {

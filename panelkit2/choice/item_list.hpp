@@ -6,10 +6,10 @@
 // attached one past the last item waits there for the next item. An empty list shows one
 // blank entry, selected, and the first item added takes its place.
 //
-// The single-selection List and its multi-selection twin differ in how a selection is read
-// and written (their own members), in a few steps of the caption, creation and item layout
-// (the hooks below), and in the order and meaning of some persisted keys (each composes its
-// own saving and loading from the steps below).
+// The single-selection List and its multi-selection twin differ in how a selection is
+// written (their own members), in a few steps of the caption, creation and item layout and
+// in the caption they save (the hooks below), and in the order of the keys they load (each
+// composes its own loading from the steps below).
 
 #include <cstdint>
 #include <string>
@@ -37,6 +37,8 @@ class ItemList : public OptionControl {
     std::string Caption() const { return wlCaption.Caption(); }
     void Caption(std::string_view value);
     bool IsEmpty() const;
+    // The entry with the focus: in single selection the selected one; empty when none.
+    std::string Selected() const { return List_.Text(); }
     // The entries, the blank one of an empty list included.
     int32_t ItemCount() const noexcept { return List_.ListCount(); }
     bool Show() const override { return List_.ListCount() > 0; }
@@ -73,17 +75,22 @@ class ItemList : public OptionControl {
     virtual void FitWidthToItem(std::string_view text) = 0;
     // The last step of a caption let, after the tool tips, width and notification.
     virtual void FinishCaption(std::string_view text) = 0;
+    // The text saved under "Caption".
+    virtual std::string SavedCaption() const = 0;
 
+    // Widens the control to the item's text width + `firstRoom` + `secondRoom` (summed in
+    // two steps as Longs) when that is more than its width; true when it did.
+    bool WidenForItem(std::string_view text, double firstRoom, double secondRoom);
     // The selected entries' texts in position order, joined with `separator`.
     std::string SelectedTexts(std::string_view separator) const;
 
-    // Persistence steps. Layout: "ElementHeight", "ElementWidth", "ListWidth" and
+    // Saving: "Caption", the layout, "Selected", the colours and the items.
+    void UserControl_WriteProperties(host::PropertyBag& bag) override;
+    // Loading steps. Layout: "ElementHeight", "ElementWidth", "ListWidth" and
     // "CaptionWidth". Items: "ListItem<j>" and "Action<j>" for every entry; loading reads
     // as many as the list holds when it starts (a new control: the blank entry), through
     // the Action property.
-    void WriteLayout(host::PropertyBag& bag) const;
     void ReadLayout(const host::PropertyBag& bag);
-    void WriteItems(host::PropertyBag& bag) const;
     void ReadItems(const host::PropertyBag& bag);
 
     void ApplyCaption(std::string_view text) override { Caption(text); }
@@ -100,6 +107,10 @@ class ItemList : public OptionControl {
   private:
     void Paint();
     void UserControl_Resize();
+    // Entry 0 selected and focused, in either selection mode.
+    void SelectFirstEntry();
+    void WriteLayout(host::PropertyBag& bag) const;
+    void WriteItems(host::PropertyBag& bag) const;
     // Positions 0 to the item count, keeping the entries there are.
     void FitActionTable() const;
 

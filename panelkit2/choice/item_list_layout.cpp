@@ -114,7 +114,7 @@ void ItemList::Paint() {
         if (mblnLayoutBusy) return;
         if (List_.List(0).empty() || List_.ListIndex() == -1) {
             List_.List(0, std::string());
-            List_.ListIndex(0);
+            SelectFirstEntry();
         }
         List_.Refresh();
         UserControl.Refresh();

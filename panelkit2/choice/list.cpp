@@ -4,7 +4,6 @@
 #include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/controls/control_id.hpp"
 #include "panelkit2/controls/layout_guard.hpp"
-#include "panelkit2/controls/shared_subs.hpp"
 
 namespace panelkit2 {
 
@@ -38,11 +37,8 @@ void List::PlaceCaptionLabel() {
 // A text wider than the control less 550 widens the control to it, and that width becomes
 // the desired one; narrower texts change neither.
 void List::FitWidthToItem(std::string_view text) {
-    const int32_t textWidth = SharedSubs::GetTextWidth(UserControl.hDC(), text);
-    const int32_t needed = ToLong(double(ToLong(textWidth + kItemRoomFirst)) + kItemRoomSecond);
-    if (!(needed > UserControl.Width())) return;
-    UserControl.Width(static_cast<float>(needed));
-    mlngDesiredWidth = ToLong(UserControl.Width());
+    if (WidenForItem(text, kItemRoomFirst, kItemRoomSecond))
+        mlngDesiredWidth = ToLong(UserControl.Width());
 }
 
 // The last equal entry wins.
@@ -68,17 +64,6 @@ std::string List::GetSelectedOption() const {
     return FullReRaise(Source().Method("GetSelectedOption"), [&] { return SelectedTexts(","); });
 }
 
-// "Caption" is the frame's own caption, not the label's text. Colours travel as Longs
-// (system colours are negative) and are always written.
-void List::UserControl_WriteProperties(host::PropertyBag& bag) {
-    bag.WriteProperty("Caption", frame.Caption(), std::string());
-    WriteLayout(bag);
-    bag.WriteProperty("Selected", Selected(), List_.List(0));
-    bag.WriteProperty("ForeColor", static_cast<int32_t>(ForeColor()));
-    bag.WriteProperty("BackColor", static_cast<int32_t>(BackColor()));
-    WriteItems(bag);
-}
-
 // Applied through the members without laying out. The selection is read before the
 // items, so it finds only the entries the control holds already. Colours have no default:
 // a bag without them gives black.
@@ -87,8 +72,8 @@ void List::UserControl_ReadProperties(host::PropertyBag& bag) {
     frame.Caption(bag.ReadProperty("Caption", std::string()).AsString());
     ReadLayout(bag);
     Selected(bag.ReadProperty("Selected", List_.List(0)).AsString());
-    ForeColor(static_cast<host::OleColor>(bag.ReadProperty("ForeColor").AsLong()));
-    BackColor(static_cast<host::OleColor>(bag.ReadProperty("BackColor").AsLong()));
+    ForeColor(ReadColour(bag, "ForeColor"));
+    BackColor(ReadColour(bag, "BackColor"));
     ReadItems(bag);
 }
 

@@ -21,8 +21,7 @@ class List : public ItemList {
     const InterfaceTable& Interface() const override;
     static const InterfaceTable& ClassInterface();
 
-    // The selected entry's text, empty when none.
-    std::string Selected() const { return List_.Text(); }
+    using ItemList::Selected;
     // Selects the last entry equal to the text (exact comparison); no match changes
     // nothing.
     void Selected(std::string_view value);
@@ -31,11 +30,12 @@ class List : public ItemList {
     std::string GetSelectedOption() const;
 
   protected:
-    void UserControl_WriteProperties(host::PropertyBag& bag) override;
     void UserControl_ReadProperties(host::PropertyBag& bag) override;
     void PlaceCaptionLabel() override;
     void FitWidthToItem(std::string_view text) override;
     void FinishCaption(std::string_view text) override { wlCaption.Visible(!text.empty()); }
+    // The frame's own caption, not the label's text.
+    std::string SavedCaption() const override { return frame.Caption(); }
 };
 
 }  // namespace panelkit2

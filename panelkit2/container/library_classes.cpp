@@ -6,8 +6,10 @@
 #include "panelkit2/choice/combo.hpp"
 #include "panelkit2/choice/command.hpp"
 #include "panelkit2/choice/list.hpp"
+#include "panelkit2/choice/multi_list.hpp"
 #include "panelkit2/choice/radio.hpp"
 #include "panelkit2/choice/string_box.hpp"
+#include "panelkit2/choice/text_area.hpp"
 #include "panelkit2/container/control_port.hpp"
 #include "panelkit2/display/disp_list_box.hpp"
 #include "panelkit2/display/heading.hpp"
@@ -28,6 +30,8 @@ void RegisterLibraryClasses(ClassFactory& factory) {
     factory.Register("PanelKit2.Radio", [] { return std::make_shared<Radio>(); });
     factory.Register("PanelKit2.StringBox", [] { return std::make_shared<StringBox>(); });
     factory.Register("PanelKit2.List", [] { return std::make_shared<List>(); });
+    factory.Register("PanelKit2.MultiList", [] { return std::make_shared<MultiList>(); });
+    factory.Register("PanelKit2.TextArea", [] { return std::make_shared<TextArea>(); });
     factory.Register("PanelKit2.NumBox", [] { return std::make_shared<NumBox>(); });
     factory.Register("PanelKit2.RealNumBox", [] { return std::make_shared<RealNumBox>(); });
     factory.Register("PanelKit2.Slide", [] { return std::make_shared<Slide>(); });

@@ -68,4 +68,8 @@ void OptionControl::ReadColours(host::PropertyBag& bag) {
         bag.ReadProperty("ForeColor", static_cast<int32_t>(ForeColor())).AsLong()));
 }
 
+host::OleColor OptionControl::ReadColour(const host::PropertyBag& bag, std::string_view key) {
+    return static_cast<host::OleColor>(bag.ReadProperty(key).AsLong());
+}
+
 }  // namespace panelkit2

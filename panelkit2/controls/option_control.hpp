@@ -86,6 +86,8 @@ class OptionControl : public ControlBase {
 
     void WriteColours(host::PropertyBag& bag);
     void ReadColours(host::PropertyBag& bag);
+    // A colour key read without a default: a bag without it gives black.
+    static host::OleColor ReadColour(const host::PropertyBag& bag, std::string_view key);
 
     bool mblnLayoutBusy = false;
     std::string mstrCommonAction;

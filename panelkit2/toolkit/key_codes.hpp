@@ -11,6 +11,7 @@ namespace panelkit2::host::key {
 
 inline constexpr int16_t Back = 8;
 inline constexpr int16_t Return = 13;
+inline constexpr int16_t Space = 32;
 inline constexpr int16_t PageUp = 33;
 inline constexpr int16_t PageDown = 34;
 inline constexpr int16_t End = 35;

@@ -140,16 +140,23 @@ void ListBox::SelectRange(int16_t from, int16_t to) {
         items[static_cast<size_t>(i)].selected = true;
 }
 
+int16_t ListBox::AnchorFor(int16_t index) const noexcept {
+    if (mintAnchor >= 0) return mintAnchor;
+    return mintListIndex >= 0 ? mintListIndex : index;
+}
+
 void ListBox::SelectByClick(int16_t index, int16_t shift) {
     ListItems::Item& item = mcolItems.At(index);
     const bool ctrl = (shift & key::CtrlMask) != 0;
-    const bool extend = (shift & key::ShiftMask) != 0 && mintAnchor >= 0;
+    const bool extend = (shift & key::ShiftMask) != 0;
     if (mintMultiSelect == SelectSimple) {
         item.selected = !item.selected;
     } else if (mintMultiSelect == SelectExtended) {
         if (extend) {
+            const int16_t anchor = AnchorFor(index);
             if (!ctrl) SelectOnly(-1);
-            SelectRange(mintAnchor, index);
+            SelectRange(anchor, index);
+            mintAnchor = anchor;
         } else if (ctrl) {
             item.selected = !item.selected;
             mintAnchor = index;
@@ -188,11 +195,17 @@ void ListBox::UserClickItem(int16_t index, int16_t shift) {
     Raise(Click);
 }
 
-void ListBox::MoveByKey(int16_t index) {
+void ListBox::MoveByKey(int16_t index, int16_t shift) {
     if (index == mintListIndex) return;
     if (mintMultiSelect == SelectExtended) {
-        SelectOnly(index);
-        mintAnchor = index;
+        if (shift & key::ShiftMask) {
+            mintAnchor = AnchorFor(index);
+            SelectOnly(-1);
+            SelectRange(mintAnchor, index);
+        } else if (!(shift & key::CtrlMask)) {
+            SelectOnly(index);
+            mintAnchor = index;
+        }
     }
     mintListIndex = index;
     EnsureVisible(index);
@@ -228,11 +241,17 @@ void ListBox::UserKeyDown(int16_t keyCode, int16_t shift) {
     if (!AcceptsInput()) return;
     Raise(KeyDown, keyCode, shift);
     if (ListCount() == 0) return;
+    if (keyCode == key::Space && (shift & key::CtrlMask) && mintMultiSelect == SelectExtended &&
+        mintListIndex >= 0 && mintListIndex < ListCount()) {
+        SelectByClick(mintListIndex, key::CtrlMask);
+        Raise(Click);
+        return;
+    }
     const int32_t page = std::max(VisibleRows() - 1, 1);
     const std::optional<int32_t> target =
         key::NavigationTarget(keyCode, mintListIndex, ListCount(), page);
     if (!target) return;
-    MoveByKey(static_cast<int16_t>(std::clamp<int32_t>(*target, 0, ListCount() - 1)));
+    MoveByKey(static_cast<int16_t>(std::clamp<int32_t>(*target, 0, ListCount() - 1)), shift);
 }
 
 void ListBox::CopyDesignFrom(const Widget& source) {

@@ -1,7 +1,10 @@
 #pragma once
 
 // A list of text entries the user selects from, one at a time (MultiSelect 0) or several:
-// each click toggling an entry (1), or click, Ctrl+click and Shift+click (2).
+// each click toggling an entry (1), or extended (2): a click or a navigation key selects one
+// entry, Ctrl+click and Ctrl+Space toggle one, Shift+click and Shift with a navigation key
+// select from the anchor (the entry last clicked or toggled, else the focused one) to there,
+// and Ctrl with a navigation key moves the focus alone.
 // ListIndex is the selected entry in single selection and the entry with the focus
 // rectangle in multiple selection. Click is raised when ListIndex changes by code, when a
 // selected flag changes by code in multiple selection, and on every user click on an entry.
@@ -73,7 +76,9 @@ class ListBox : public Widget {
     // it (space toggles the focused entry in simple multiple selection).
     void UserKeyPress(int16_t keyAscii);
     // KeyDown; then, unless consumed, Up, Down, Home, End, Page Up and Page Down move
-    // ListIndex (selecting the entry except in simple multiple selection).
+    // ListIndex (selecting the entry except in simple multiple selection and as the shift
+    // state says in extended selection); Ctrl+Space toggles the focused entry in extended
+    // selection.
     void UserKeyDown(int16_t keyCode, int16_t shift = 0);
 
   private:
@@ -83,7 +88,9 @@ class ListBox : public Widget {
     void SelectOnly(int16_t index);
     void SelectRange(int16_t from, int16_t to);
     // Keyboard navigation to an entry; Click when ListIndex changes.
-    void MoveByKey(int16_t index);
+    void MoveByKey(int16_t index, int16_t shift = 0);
+    // Where a Shift selection starts: the anchor, else the focused entry, else `index`.
+    int16_t AnchorFor(int16_t index) const noexcept;
     int16_t NextStartingWith(int16_t keyAscii) const;
     void PostLeftButtonDown(int16_t index, int16_t shift);
 

@@ -4,8 +4,10 @@
 #include "panelkit2/choice/combo.hpp"
 #include "panelkit2/choice/command.hpp"
 #include "panelkit2/choice/list.hpp"
+#include "panelkit2/choice/multi_list.hpp"
 #include "panelkit2/choice/radio.hpp"
 #include "panelkit2/choice/string_box.hpp"
+#include "panelkit2/choice/text_area.hpp"
 #include "panelkit2/range/continuous_slide.hpp"
 #include "panelkit2/range/num_box.hpp"
 #include "panelkit2/range/real_num_box.hpp"
@@ -54,6 +56,10 @@ struct ContractRules<List> {
     static constexpr bool kLoadKeepsKeys = false;
 };
 
+// So does its multi-selection twin.
+template <>
+struct ContractRules<MultiList> : ContractRules<List> {};
+
 // A string box saves its width only where it differs from its first field's, which a
 // caption narrows: the control loaded has no caption, so the width is then the default.
 template <>
@@ -62,8 +68,9 @@ struct ContractRules<StringBox> {
     static constexpr bool kLoadKeepsKeys = false;
 };
 
-using OptionControls = ::testing::Types<Check, Combo, Command, Radio, Slide, NumBox, List,
-                                        ContinuousSlide, RealNumBox, StringBox>;
+using OptionControls =
+    ::testing::Types<Check, Combo, Command, Radio, Slide, NumBox, List, ContinuousSlide, RealNumBox,
+                     StringBox, MultiList, TextArea>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Conforming, OptionControlContract, OptionControls);
 
 }  // namespace panelkit2::test

@@ -153,6 +153,28 @@ TEST_F(ListBoxTest, ExtendedSelectionWithCtrlAndShift) {
     EXPECT_EQ(SelectedEntries(), std::vector<int16_t>{4});
 }
 
+// Shift extends from the anchor (the focused entry when nothing was clicked), Ctrl moves
+// the focus alone and Ctrl+Space toggles the focused entry; a plain key selects one entry.
+TEST_F(ListBoxTest, ExtendedSelectionByKeys) {
+    list.MultiSelect(ListBox::SelectExtended);
+    list.Selected(1, true);
+    list.UserKeyDown(key::Down, key::ShiftMask);
+    list.UserKeyDown(key::Down, key::ShiftMask);
+    EXPECT_EQ(SelectedEntries(), (std::vector<int16_t>{1, 2, 3}));
+    list.UserKeyDown(key::Home, key::ShiftMask);
+    EXPECT_EQ(SelectedEntries(), (std::vector<int16_t>{0, 1}));
+    list.UserKeyDown(key::End, key::CtrlMask);
+    EXPECT_EQ(list.ListIndex(), 4);
+    EXPECT_EQ(SelectedEntries(), (std::vector<int16_t>{0, 1}));
+    list.UserKeyDown(key::Space, key::CtrlMask);
+    list.UserClickItem(2, key::CtrlMask);
+    EXPECT_EQ(SelectedEntries(), (std::vector<int16_t>{0, 1, 2, 4}));
+    list.UserClickItem(3, key::ShiftMask);  // from the entry last toggled
+    EXPECT_EQ(SelectedEntries(), (std::vector<int16_t>{2, 3}));
+    list.UserKeyDown(key::Up);
+    EXPECT_EQ(SelectedEntries(), std::vector<int16_t>{2});
+}
+
 TEST_F(ListBoxTest, KeyboardMovesTheSelection) {
     list.SetFocus();
     log.clear();
