@@ -293,11 +293,7 @@ host::OleColor Heading::BackColor() const {
 }
 
 void Heading::BackColor(host::OleColor value) {
-    UserControl.BackColor(value);
-    ScrollArea.BackColor(value);
-    Viewport.BackColor(value);
-    for (host::WrapLabel& label : wlText) label.BackColor(value);
-    UserControl.PropertyChanged("BackColor");
+    ApplyColour(&host::Widget::BackColor, value, "BackColor");
 }
 
 host::OleColor Heading::ForeColor() const {
@@ -305,11 +301,17 @@ host::OleColor Heading::ForeColor() const {
 }
 
 void Heading::ForeColor(host::OleColor value) {
-    UserControl.ForeColor(value);
-    ScrollArea.ForeColor(value);
-    Viewport.ForeColor(value);
-    for (host::WrapLabel& label : wlText) label.ForeColor(value);
-    UserControl.PropertyChanged("ForeColor");
+    ApplyColour(&host::Widget::ForeColor, value, "ForeColor");
+}
+
+// The heading, its frames and its text blocks take a colour; lists keep theirs.
+void Heading::ApplyColour(void (host::Widget::*colour)(host::OleColor), host::OleColor value,
+                          std::string_view property) {
+    (UserControl.*colour)(value);
+    (ScrollArea.*colour)(value);
+    (Viewport.*colour)(value);
+    for (host::WrapLabel& label : wlText) (label.*colour)(value);
+    UserControl.PropertyChanged(property);
 }
 
 void Heading::ScrollBottom(bool value) {

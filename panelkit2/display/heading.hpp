@@ -125,6 +125,8 @@ class Heading : public ControlBase {
     void UnloadBlocksAndLists();
     void SetText(int16_t idx, std::string_view s);
     void AddLine(int16_t idx, std::string_view vData);
+    void ApplyColour(void (host::Widget::*colour)(host::OleColor), host::OleColor value,
+                     std::string_view property);
     // A label or list that changed outside a restack moves its entries out of place.
     using WatchId = host::Signal<host::Widget&, host::WidgetProperty>::Connection;
     [[nodiscard]] WatchId Watch(host::Widget& widget, std::vector<int16_t>& firstEntries,

@@ -1,16 +1,13 @@
 // DispListBox: lines that are read but never chosen (no selection, no caret), the
 // horizontal range following the widest line, the left-button messages seen through the
-// hook, late binding, and a container that does not take it as a child.
+// hook. The console script covers late binding, the container and bad host input.
 
 #include "panelkit2/display/disp_list_box.hpp"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "panelkit2/container/control_port.hpp"
-#include "panelkit2/container/library_classes.hpp"
 #include "panelkit2/controls/shared_subs.hpp"
 #include "panelkit2/toolkit/host.hpp"
 #include "panelkit2/toolkit/key_codes.hpp"
@@ -18,8 +15,6 @@
 
 namespace panelkit2 {
 namespace {
-
-using test::ExpectError;
 
 // Pixels of a text as the control measures it.
 int32_t TextPixels(std::string_view text) {
@@ -46,23 +41,13 @@ class DispListBoxTest : public ::testing::Test {
     DispListBox list;
 };
 
-TEST_F(DispListBoxTest, ANewControlIsEmptyAndTheListFillsIt) {
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_EQ(list.NumLines(), 0);
-    EXPECT_EQ(list.Surface().Width(), 2400);
-    EXPECT_EQ(list.Surface().Height(), 1530);
+TEST_F(DispListBoxTest, TheListFillsTheControl) {
     EXPECT_EQ(Box().Width(), 2400);
     EXPECT_EQ(Box().Height(), 1530);
     list.Surface().Move(0, 0, 3000, 900);
+    EXPECT_EQ(Box().Left(), 0);
     EXPECT_EQ(Box().Width(), 3000);
     EXPECT_EQ(Box().Height(), 900);
-    list.AddOption("first");
-    list.AddOption("second");
-    EXPECT_FALSE(list.IsEmpty());
-    EXPECT_EQ(list.NumLines(), 2);
-    EXPECT_EQ(Box().List(1), "second");
-    list.Clear();
-    EXPECT_TRUE(list.IsEmpty());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -161,32 +146,7 @@ TEST_F(DispListBoxTest, APressOutsideTheClientAreaIsFlaggedOnTheHooksEntry) {
 }
 
 // ---------------------------------------------------------------------------------------
-// Late binding and the container
-
-TEST_F(DispListBoxTest, IsCreatedByNameAndAnswersLateBound) {
-    ObjectRef object = LibraryClasses().Create("PanelKit2.DispListBox");
-    Dispatchable& late = *object;
-    EXPECT_TRUE(test::Get(late, "IsEmpty").AsBoolean());
-    Variant line("late");
-    Variant args[] = {line};
-    CallByName(late, "AddOption", CallKind::GetOrMethod, Args(args, 1));
-    EXPECT_EQ(test::Get(late, "NumLines").AsInteger(), 1);
-    EXPECT_EQ(CallByDispId(late, 0x68030000, CallKind::GetOrMethod, {}).AsInteger(), 1);
-    CallByDispId(late, 0x60030001, CallKind::GetOrMethod, {});
-    EXPECT_TRUE(CallByDispId(late, 0x60030000, CallKind::GetOrMethod, {}).AsBoolean());
-    test::Let(late, "Width", 1500.0f);
-    EXPECT_EQ(static_cast<DispListBox&>(late).MainBox().Width(), 1500);
-    ExpectError(err::NotSupported, "", [&] { test::Get(late, "CtlID"); });
-    ExpectError(err::WrongArgumentCount, "", [&] { test::Get(late, "AddOption"); });
-}
-
-TEST_F(DispListBoxTest, AContainerRefusesItAsAChildForWantOfTheContract) {
-    ControlPort port;
-    auto child = std::make_shared<DispListBox>();
-    ExpectError(err::NotSupported, "PanelKit::ControlPort.AddControl",
-                [&] { port.AddControl(Variant(ObjectRef(child))); });
-    EXPECT_EQ(port.mcolCtlVisible()->Count(), 0);
-}
+// Errors
 
 TEST_F(DispListBoxTest, AFullListPassesTheListsErrorOnUnchanged) {
     for (int32_t i = 0; i < 32767; ++i) list.MainBox().AddItem("x");

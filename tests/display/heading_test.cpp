@@ -1,8 +1,8 @@
 // Heading: text blocks and lists as entries, the two layouts (the last entry placed below
 // the others, every entry stacked again), list sizes, the scroll bar and scrolling, the
 // heading clearing itself when its content outgrows the scroll range, resizing, colours,
-// persistence, the indexed caption, errors, late binding, and stacking again only what
-// moved.
+// and stacking again only what moved. The console script covers late binding, quiet ends,
+// errors and persistence.
 
 #include "panelkit2/display/heading.hpp"
 
@@ -13,15 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "panelkit2/container/control_port.hpp"
-#include "panelkit2/container/library_classes.hpp"
 #include "panelkit2/toolkit/host.hpp"
 #include "support/assertions.hpp"
 
 namespace panelkit2 {
 namespace {
-
-using test::ExpectError;
 
 struct Place {
     float left, top, width, height;
@@ -403,91 +399,6 @@ TEST_F(HeadingTest, ColoursReachTheBlocksButNotTheLists) {
     heading.AddList();
     heading.AddText("Later");
     EXPECT_EQ(Block(2).BackColor(), 0x00FFEEDDu);
-}
-
-TEST_F(HeadingTest, TheSizeIsSavedAndReadBackAndTheColoursOnlySaved) {
-    heading.Surface().Move(0, 0, 5000, 2500);
-    heading.BackColor(0x00010203);
-    host::PropertyBag bag = heading.SaveProperties();
-    EXPECT_EQ(bag.Keys(), (std::vector<std::string>{"Height", "Width", "ForeColor", "BackColor"}));
-    EXPECT_EQ(bag.ReadProperty("BackColor").AsLong(), 0x00010203);
-    Heading loaded;
-    loaded.LoadProperties(bag);
-    EXPECT_EQ(loaded.Surface().Width(), 5000);
-    EXPECT_EQ(loaded.Surface().Height(), 2500);
-    EXPECT_EQ(loaded.BackColor(), host::colors::ButtonFace);
-    // A new heading's size is not written.
-    Heading plain;
-    EXPECT_EQ(plain.SaveProperties().Keys(), (std::vector<std::string>{"ForeColor", "BackColor"}));
-}
-
-// ---------------------------------------------------------------------------------------
-// The caption, errors and late binding
-
-TEST_F(HeadingTest, CaptionIsAnIndexFamilyThatAppendsToABlock) {
-    heading.AddText("One");
-    heading.AddList();
-    heading.AddText("Two");
-    int16_t idx = 0;
-    heading.Caption(idx, " more");
-    EXPECT_EQ(Text(0), "One more");
-    idx = 7;
-    EXPECT_EQ(heading.Caption(idx), "");
-    EXPECT_EQ(idx, 1);
-    idx = -1;
-    heading.Caption(idx, "lost");
-    EXPECT_EQ(idx, 1);
-    EXPECT_EQ(Text(1), "Two");
-    // Late bound, the index comes back through the caller's variable.
-    Variant index(int16_t{9});
-    Variant args[] = {index};
-    EXPECT_EQ(CallByName(heading, "Caption", CallKind::GetOrMethod, Args(args, 1)).AsString(), "");
-    EXPECT_EQ(args[0].AsInteger(), 1);
-}
-
-TEST_F(HeadingTest, FailuresReportTheHeadingsProceduresOrPassThrough) {
-    ExpectError(err::SubscriptOutOfRange, "PanelKit::Heading.AddListItem",
-                [&] { heading.AddListItem(3, "x"); });
-    ExpectError(err::SubscriptOutOfRange, "PanelKit::Heading.SetListHeight",
-                [&] { heading.SetListHeight(-1, 100); });
-    ExpectError(err::SubscriptOutOfRange, "PanelKit2", [&] { heading.SetListWidth(1); });
-    ExpectError(err::SubscriptOutOfRange, "PanelKit2", [&] { heading.ResizeLast(); });
-    // Too low to show a scroll bar: the text is kept, the layout fails.
-    heading.Surface().Height(30);
-    ExpectError(err::InvalidPropertyValue, "PanelKit::Heading.AddText",
-                [&] { heading.AddText("x"); });
-    heading.Surface().Height(4000);
-    heading.AddText("y");
-    EXPECT_EQ(Text(0), "xy");
-    EXPECT_EQ(heading.TotalHeight(), 445);
-}
-
-TEST_F(HeadingTest, IsCreatedByNameAndRefusesBadHostInput) {
-    ObjectRef object = LibraryClasses().Create("PanelKit2.Heading");
-    Dispatchable& late = *object;
-    EXPECT_TRUE(test::Get(late, "Blank").AsBoolean());
-    EXPECT_EQ(test::Get(late, "AddText", "Hi").AsInteger(), 0);
-    EXPECT_EQ(test::Get(late, "TotalHeight").AsLong(), 445);
-    EXPECT_EQ(CallByDispId(late, 0x60030009, CallKind::GetOrMethod, {}).AsLong(), 445);
-    ObjectRef list = test::Get(late, "AddList").AsObject();
-    EXPECT_EQ(test::Get(*list, "NumLines").AsInteger(), 0);
-    test::Get(late, "AddListItem", int16_t{0}, "line");
-    EXPECT_EQ(test::Get(*list, "NumLines").AsInteger(), 1);
-    test::Let(late, "ScrollBottom", true);
-    // ScrollBottom can only be set.
-    ExpectError(err::WrongArgumentCount, "", [&] { test::Get(late, "ScrollBottom"); });
-    ExpectError(err::TypeMismatch, "", [&] { test::Get(late, "SetListHeight", "abc"); });
-    ExpectError(err::Overflow, "", [&] { test::Get(late, "SetListHeight", 0, 70000); });
-    ExpectError(err::TypeMismatch, "", [&] { test::Get(late, "AddText", object); });
-    ExpectError(err::CannotCreateObject, "", [] { LibraryClasses().Create("PanelKit2.Focus"); });
-}
-
-TEST_F(HeadingTest, AContainerRefusesAHeadingForWantOfTheContract) {
-    ControlPort port;
-    auto child = std::make_shared<Heading>();
-    ExpectError(err::NotSupported, "PanelKit::ControlPort.AddControl",
-                [&] { port.AddControl(Variant(ObjectRef(child))); });
-    EXPECT_EQ(port.mcolCtlVisible()->Count(), 0);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -44,19 +44,25 @@ class DisplayInputTest : public FormFixture {
     static int WheelStep(const host::VScrollBar& bar) {
         return QApplication::wheelScrollLines() * bar.SmallChange();
     }
+    // A heading on the form, 300 by 200 pixels, with an introduction and `lists` lists of
+    // `lines` lines.
+    void FillHeading(int lists, int lines) {
+        heading.Surface().SetParent(form.get());
+        Place(heading.Surface(), 10, 10, 300, 200);
+        heading.AddText("Welcome. The following components will be installed on this computer:");
+        for (int list = 0; list < lists; ++list) {
+            heading.AddList();
+            for (int line = 0; line < lines; ++line)
+                heading.AddListItem(heading.ListUpper(), "Component " + std::to_string(line));
+        }
+        TheView().Sync();
+    }
+
+    Heading heading;
 };
 
 TEST_F(DisplayInputTest, ALongHeadingScrollsWithItsBarAndTheWheel) {
-    Heading heading;
-    heading.Surface().SetParent(form.get());
-    Place(heading.Surface(), 10, 10, 300, 200);
-    heading.AddText("Welcome. The following components will be installed on this computer:");
-    for (int list = 0; list < 3; ++list) {
-        heading.AddList();
-        for (int line = 0; line < 3; ++line) heading.AddItem("Component " + std::to_string(line));
-        heading.AddText("Notes on the next part of the installation.");
-    }
-    heading.AddText(" Press Next to go on.");
+    FillHeading(3, 3);
     host::VScrollBar& bar = heading.VerticalScrollBar();
     ActivateForm();
     TheView().Sync();
@@ -161,15 +167,7 @@ TEST_F(DisplayInputTest, AFocusedDisplayListDrawsNoFocusRectangle) {
 }
 
 TEST_F(DisplayInputTest, TheWheelOverAHeadingsShortListScrollsTheHeading) {
-    Heading heading;
-    heading.Surface().SetParent(form.get());
-    Place(heading.Surface(), 10, 10, 300, 200);
-    heading.AddText("Introduction");
-    for (int i = 0; i < 3; ++i) {
-        heading.AddList();
-        heading.AddListItem(heading.ListUpper(), "Only line");
-    }
-    TheView().Sync();
+    FillHeading(3, 1);
     host::VScrollBar& bar = heading.VerticalScrollBar();
     ASSERT_TRUE(bar.Visible());
     QListWidget* shortList = Shown<QListWidget>(heading.ListAt(0).MainBox());
