@@ -1,7 +1,8 @@
 // A page of the assistant: built (controls requested, filled and added), laid out and its
 // actions collected; then the page turn, which reuses the controls of the page before.
 // Pages of checks, of radios (three options each), of combos (two lists each) and of
-// slides (three ticks each) and of number fields (two sub-ranges each).
+// slides (three ticks each), of number fields (two sub-ranges each), of lists (four
+// items), of string rows (two rows), of continuous slides and of real number fields.
 
 #include <benchmark/benchmark.h>
 
@@ -11,19 +12,27 @@
 
 #include "panelkit2/choice/check.hpp"
 #include "panelkit2/choice/combo.hpp"
+#include "panelkit2/choice/list.hpp"
 #include "panelkit2/choice/radio.hpp"
+#include "panelkit2/choice/string_box.hpp"
 #include "panelkit2/container/control_port.hpp"
+#include "panelkit2/range/continuous_slide.hpp"
 #include "panelkit2/range/num_box.hpp"
+#include "panelkit2/range/real_num_box.hpp"
 #include "panelkit2/range/slide.hpp"
 
 namespace {
 
 using panelkit2::Check;
 using panelkit2::Combo;
+using panelkit2::ContinuousSlide;
 using panelkit2::ControlPort;
+using panelkit2::List;
 using panelkit2::NumBox;
 using panelkit2::Radio;
+using panelkit2::RealNumBox;
 using panelkit2::Slide;
+using panelkit2::StringBox;
 
 // One field per option: a captioned check box with an action for each state.
 void AddCheck(ControlPort& port, int64_t i) {
@@ -95,6 +104,60 @@ void AddNumBox(ControlPort& port, int64_t i) {
     port.AddControl(control);
 }
 
+// A captioned list of four time zones, each with its action.
+void AddList(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(4);
+    auto& list = static_cast<List&>(*control);
+    const std::string n = std::to_string(i);
+    list.Caption("Time zone " + n);
+    for (const char* zone : {"UTC", "Europe/Paris", "Asia/Tokyo", "America/Denver"}) {
+        list.AddOption(zone);
+        list.AddAction(std::string("tz=") + zone + n);
+    }
+    port.AddControl(control);
+}
+
+// Two captioned rows of text, a name and an address, each with its action.
+void AddStringBox(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(10);
+    auto& rows = static_cast<StringBox&>(*control);
+    const std::string n = std::to_string(i);
+    rows.AddOption("Name " + n);
+    rows.AddAction("name" + n);
+    rows.AddOption("E-mail " + n);
+    rows.AddAction("mail" + n);
+    port.AddControl(control);
+}
+
+// A share from 0 to 1 in hundredths, with actions and help over two sub-ranges.
+void AddContinuousSlide(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(3);
+    auto& slide = static_cast<ContinuousSlide&>(*control);
+    const std::string n = std::to_string(i);
+    slide.SetCaption("CPU share " + n);
+    slide.SetDecimalPlace(2);
+    slide.DefaultMin(0);
+    slide.DefaultMax(1);
+    slide.SetConditionalAction(0, 0.5f, "share=low" + n);
+    slide.SetConditionalAction(0.5f, 1, "share=high" + n);
+    slide.SetSlideValue(0.25f);
+    port.AddControl(control);
+}
+
+// A ratio with two real sub-ranges.
+void AddRealNumBox(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(8);
+    auto& box = static_cast<RealNumBox&>(*control);
+    const std::string n = std::to_string(i);
+    box.SetCaption("Ratio " + n);
+    box.Min(0);
+    box.Max(10);
+    box.SetConditionalAction(0, 1, "ratio=small" + n);
+    box.SetConditionalAction(1, 10, "ratio=large" + n);
+    box.Value(1.5f);
+    port.AddControl(control);
+}
+
 // A kind of page: how one field is added and about how tall it stands.
 struct PageKind {
     void (*add)(ControlPort&, int64_t);
@@ -105,6 +168,10 @@ constexpr PageKind kRadios{AddRadio, 1400};
 constexpr PageKind kCombos{AddCombo, 900};
 constexpr PageKind kSlides{AddSlide, 1500};
 constexpr PageKind kNumBoxes{AddNumBox, 400};
+constexpr PageKind kLists{AddList, 2200};
+constexpr PageKind kStringBoxes{AddStringBox, 700};
+constexpr PageKind kContinuousSlides{AddContinuousSlide, 1500};
+constexpr PageKind kRealNumBoxes{AddRealNumBox, 400};
 
 void FillPage(ControlPort& port, const PageKind& kind, int64_t fields) {
     for (int64_t i = 0; i < fields; ++i) kind.add(port, i);
@@ -173,5 +240,17 @@ BENCHMARK_CAPTURE(BM_BuildLayOutCollect, slides, kSlides)->Apply(Sizes)->UseManu
 BENCHMARK_CAPTURE(BM_PageTurn, slides, kSlides)->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_BuildLayOutCollect, numboxes, kNumBoxes)->Apply(Sizes)->UseManualTime();
 BENCHMARK_CAPTURE(BM_PageTurn, numboxes, kNumBoxes)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_BuildLayOutCollect, lists, kLists)->Apply(Sizes)->UseManualTime();
+BENCHMARK_CAPTURE(BM_PageTurn, lists, kLists)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_BuildLayOutCollect, stringboxes, kStringBoxes)->Apply(Sizes)->UseManualTime();
+BENCHMARK_CAPTURE(BM_PageTurn, stringboxes, kStringBoxes)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_BuildLayOutCollect, continuousslides, kContinuousSlides)
+    ->Apply(Sizes)
+    ->UseManualTime();
+BENCHMARK_CAPTURE(BM_PageTurn, continuousslides, kContinuousSlides)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_BuildLayOutCollect, realnumboxes, kRealNumBoxes)
+    ->Apply(Sizes)
+    ->UseManualTime();
+BENCHMARK_CAPTURE(BM_PageTurn, realnumboxes, kRealNumBoxes)->Apply(Sizes);
 
 }  // namespace
