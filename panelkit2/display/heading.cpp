@@ -2,6 +2,8 @@
 
 #include "panelkit2/display/heading.hpp"
 
+#include <algorithm>
+
 #include "panelkit2/automation/mod_error.hpp"
 #include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/controls/layout_guard.hpp"
