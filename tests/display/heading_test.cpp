@@ -132,28 +132,8 @@ TEST_F(HeadingTest, AnEmptyTextShowsNothingAndAfterAListOpensAnEmptyBlock) {
     EXPECT_EQ(Block(1).Top(), 1975);
 }
 
-TEST_F(HeadingTest, ALongTextWrapsToTheBlocksWidthAndEveryLineCounts) {
-    heading.AddText(kLongText);
-    const auto lines = static_cast<float>(Block(0).WrappedLines().size());
-    ASSERT_GT(lines, 1);
-    EXPECT_EQ(Block(0).Height(), lines * kLine);
-    EXPECT_EQ(heading.TotalHeight(), static_cast<int32_t>(50 + lines * kLine + 200));
-}
-
 // ---------------------------------------------------------------------------------------
 // Lists
-
-TEST_F(HeadingTest, AListIsPlacedFlushLeftBelowTheContentAndCentredWhenAllAreStackedAgain) {
-    heading.AddText("Hello");
-    auto list = heading.AddList();
-    EXPECT_EQ(list.get(), &heading.ListAt(0));
-    // Placed alone: at the left edge, 250 below the content; no repaint.
-    EXPECT_EQ(PlaceOf(list->Surface()), (Place{0, 695, 2400, 1530}));
-    EXPECT_EQ(heading.TotalHeight(), 445 + 1730 + 200);
-    // The next repaint stacks every entry again: the list centred, 250 below the text.
-    heading.AddText("Next");
-    EXPECT_EQ(PlaceOf(list->Surface()), (Place{300, 495, 2400, 1530}));
-}
 
 TEST_F(HeadingTest, ListZeroIsHandedBackWhileItHasNoLinesAndANewListOnlyAfterwards) {
     auto first = heading.AddList();
