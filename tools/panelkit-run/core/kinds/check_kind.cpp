@@ -1,0 +1,55 @@
+// A check box: true or false. The file names the states "TRUE" and "FALSE" as options and
+// attaches actions to them; "required" asks for the box to be checked.
+
+#include "panelkit2/choice/check.hpp"
+#include "tools/panelkit-run/core/kind_table.hpp"
+#include "tools/panelkit-run/core/kinds/option_lists.hpp"
+
+namespace panelkit2::run {
+
+namespace {
+
+class CheckKind final : public Kind {
+  public:
+    std::string_view Name() const override { return "check"; }
+    ControlID Id() const override { return ControlID::Check; }
+    Shape ValueShape() const override { return Shape::Boolean; }
+    bool TakesRequired() const override { return true; }
+
+    void Load(TableReader& fields, ControlSpec& spec) const override {
+        spec.options = ReadStates(fields);
+    }
+    std::string Refuse(const ControlSpec&, const Json& value) const override {
+        return RefuseBoolean(value);
+    }
+    Json Initial(const ControlSpec&) const override { return false; }
+    bool Answered(const Json& value) const override { return value == true; }
+
+    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+        auto& check = static_cast<Check&>(control);
+        for (const std::string& action : spec.commonActions) check.AddAction(action);
+        check.SetCaption(spec.caption);
+        for (const Option& state : spec.options) {
+            check.AddOption(state.text);
+            for (const std::string& action : state.actions) check.AddAction(action);
+        }
+    }
+    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+        static_cast<Check&>(control).Value(value.get<bool>());
+    }
+    Json Read(Dispatchable& control, const ControlSpec&) const override {
+        return static_cast<Check&>(control).GetSelectedOption();
+    }
+    ActionList ActionsFor(const ControlSpec& spec, const Json& value) const override {
+        return Answer(spec.commonActions, StateActions(spec.options, value.get<bool>()));
+    }
+};
+
+}  // namespace
+
+const Kind& TheCheckKind() {
+    static const CheckKind kind;
+    return kind;
+}
+
+}  // namespace panelkit2::run

@@ -1,0 +1,114 @@
+// Drop-down lists stacked in one control, each with its caption and items. The value holds
+// the chosen item of every list, in order (a one-list combo also takes a plain text); each
+// list starts on its first item.
+
+#include "panelkit2/choice/combo.hpp"
+#include "tools/panelkit-run/core/kind_table.hpp"
+#include "tools/panelkit-run/core/kinds/option_lists.hpp"
+#include "tools/panelkit-run/core/kinds/text_lists.hpp"
+#include "tools/panelkit-run/core/toml_table_reader.hpp"
+
+namespace panelkit2::run {
+
+namespace {
+
+ComboElement ReadElement(TableReader& owner, const toml::node& node) {
+    if (!node.is_table())
+        owner.Fail(node,
+                   "each of \"elements\" must be a table such as { caption = \"...\", items = "
+                   "[...] }, found " +
+                       TableReader::Describe(node));
+    TableReader fields(*node.as_table(), owner.What(), owner.File());
+    ComboElement element;
+    element.caption = fields.Text("caption");
+    element.items = ReadOptions(fields, "items", {});
+    fields.Finish();
+    return element;
+}
+
+class ComboKind final : public Kind {
+  public:
+    std::string_view Name() const override { return "combo"; }
+    ControlID Id() const override { return ControlID::Combo; }
+    Shape ValueShape() const override { return Shape::Texts; }
+    bool TakesCaption() const override { return false; }
+
+    void Load(TableReader& fields, ControlSpec& spec) const override {
+        const toml::array* list = fields.List("elements");
+        if (!list || list->empty())
+            fields.FailHere("\"elements\" is missing (a list of drop-down lists)");
+        for (const toml::node& node : *list) spec.elements.push_back(ReadElement(fields, node));
+        spec.caption = spec.elements.front().caption;
+    }
+    std::string Refuse(const ControlSpec& spec, const Json& value) const override {
+        const Json texts = TextsOf(value);
+        if (!texts.is_array()) return "expected a list of texts, found " + TypeName(value);
+        if (texts.size() != spec.elements.size())
+            return "expected " + std::to_string(spec.elements.size()) + " texts, one per list";
+        for (size_t i = 0; i < texts.size(); ++i)
+            if (std::string why = RefuseOptionText(spec.elements[i].items, texts[i]); !why.empty())
+                return "list \"" + spec.elements[i].caption + "\": " + why;
+        return {};
+    }
+    Json Normalized(const ControlSpec&, const Json& value) const override { return TextsOf(value); }
+    Json Initial(const ControlSpec& spec) const override {
+        Json texts = Json::array();
+        for (const ComboElement& element : spec.elements)
+            texts.push_back(element.items.front().text);
+        return texts;
+    }
+
+    // Every list exists before the first item: a list added later starts as a copy of the
+    // first one, items included.
+    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+        auto& combo = static_cast<Combo&>(control);
+        for (const std::string& action : spec.commonActions) combo.AddAction(action);
+        combo.ArrayCount(static_cast<int16_t>(spec.elements.size()));
+        for (size_t i = 0; i < spec.elements.size(); ++i) {
+            const auto list = static_cast<int16_t>(i);
+            combo.Caption(list, spec.elements[i].caption);
+            for (const Option& item : spec.elements[i].items) {
+                combo.AddItem(list, item.text);
+                for (const std::string& action : item.actions) {
+                    int16_t element = list;
+                    auto added = static_cast<int16_t>(combo.ItemCount(list) - 1);
+                    combo.Action(element, added, action);
+                }
+            }
+        }
+    }
+    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+        auto& combo = static_cast<Combo&>(control);
+        const Json texts = TextsOf(value);
+        for (size_t i = 0; i < texts.size(); ++i) {
+            auto list = static_cast<int16_t>(i);
+            combo.Selected(list, texts[i].get<std::string>());
+        }
+    }
+    Json Read(Dispatchable& control, const ControlSpec& spec) const override {
+        auto& combo = static_cast<Combo&>(control);
+        Json texts = Json::array();
+        for (size_t i = 0; i < spec.elements.size(); ++i) {
+            auto list = static_cast<int16_t>(i);
+            texts.push_back(combo.Selected(list));
+        }
+        return texts;
+    }
+    // Every list adds the actions of its chosen item, an empty entry when it has none.
+    ActionList ActionsFor(const ControlSpec& spec, const Json& value) const override {
+        const Json texts = TextsOf(value);
+        ActionList selected;
+        for (size_t i = 0; i < spec.elements.size(); ++i)
+            AppendOwner(selected, ActionsOf(spec.elements[i].items, texts[i].get<std::string>()));
+        return Answer(spec.commonActions, selected);
+    }
+};
+
+}  // namespace
+
+const Kind& TheComboKind() {
+    static const ComboKind kind;
+    return kind;
+}
+
+}  // namespace panelkit2::run

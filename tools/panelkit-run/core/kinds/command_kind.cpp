@@ -1,0 +1,56 @@
+// A push button on the page. Its value says whether it was pushed. Pushing it delivers the
+// actions of its "TRUE" option with the push; the answer holds the actions of its "FALSE"
+// option only while it has not been pushed.
+
+#include "panelkit2/choice/command.hpp"
+#include "tools/panelkit-run/core/kind_table.hpp"
+#include "tools/panelkit-run/core/kinds/option_lists.hpp"
+
+namespace panelkit2::run {
+
+namespace {
+
+class CommandKind final : public Kind {
+  public:
+    std::string_view Name() const override { return "command"; }
+    ControlID Id() const override { return ControlID::CommandButton; }
+    Shape ValueShape() const override { return Shape::Boolean; }
+
+    void Load(TableReader& fields, ControlSpec& spec) const override {
+        spec.options = ReadStates(fields);
+    }
+    std::string Refuse(const ControlSpec&, const Json& value) const override {
+        return RefuseBoolean(value);
+    }
+    Json Initial(const ControlSpec&) const override { return false; }
+
+    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+        auto& command = static_cast<Command&>(control);
+        for (const std::string& action : spec.commonActions) command.AddAction(action);
+        command.SetCaption(spec.caption);
+        for (const Option& state : spec.options) {
+            command.AddOption(state.text);
+            for (const std::string& action : state.actions) command.AddAction(action);
+        }
+    }
+    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+        static_cast<Command&>(control).SetSelectionOption(value.get<bool>());
+    }
+    Json Read(Dispatchable& control, const ControlSpec&) const override {
+        return static_cast<Command&>(control).GetSelectedOption() == "True";
+    }
+    ActionList ActionsFor(const ControlSpec& spec, const Json& value) const override {
+        const bool pushed = value.get<bool>();
+        return Answer(spec.commonActions,
+                      pushed ? ActionList() : StateActions(spec.options, false));
+    }
+};
+
+}  // namespace
+
+const Kind& TheCommandKind() {
+    static const CommandKind kind;
+    return kind;
+}
+
+}  // namespace panelkit2::run

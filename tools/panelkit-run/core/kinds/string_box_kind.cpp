@@ -1,0 +1,93 @@
+// Rows of one-line text fields, each named by an option. The value holds every row's text
+// in order (a one-row box also takes a plain text); rows start empty. "required" asks for
+// text in every row.
+
+#include "panelkit2/choice/string_box.hpp"
+#include "tools/panelkit-run/core/kind_table.hpp"
+#include "tools/panelkit-run/core/kinds/option_lists.hpp"
+#include "tools/panelkit-run/core/kinds/text_lists.hpp"
+
+namespace panelkit2::run {
+
+namespace {
+
+class StringBoxKind final : public Kind {
+  public:
+    std::string_view Name() const override { return "stringbox"; }
+    ControlID Id() const override { return ControlID::StringBox; }
+    Shape ValueShape() const override { return Shape::Texts; }
+    bool TakesCaption() const override { return false; }
+    bool TakesRequired() const override { return true; }
+
+    void Load(TableReader& fields, ControlSpec& spec) const override {
+        spec.options = ReadOptions(fields, "options", {});
+        spec.caption = spec.options.front().text;
+    }
+    std::string Refuse(const ControlSpec& spec, const Json& value) const override {
+        const Json texts = TextsOf(value);
+        if (!texts.is_array()) return "expected a list of texts, found " + TypeName(value);
+        if (texts.size() != spec.options.size())
+            return "expected " + std::to_string(spec.options.size()) + " texts, one per row";
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const std::string& row = spec.options[i].text;
+            if (!texts[i].is_string())
+                return "row \"" + row + "\": expected a text, found " + TypeName(texts[i]);
+            if (texts[i].get<std::string>().find_first_of("\r\n") != std::string::npos)
+                return "row \"" + row + "\": a row holds one line";
+        }
+        return {};
+    }
+    Json Normalized(const ControlSpec&, const Json& value) const override { return TextsOf(value); }
+    Json Initial(const ControlSpec& spec) const override {
+        return Json::array_t(spec.options.size(), Json(""));
+    }
+    bool Answered(const Json& value) const override {
+        for (const Json& text : TextsOf(value))
+            if (text.get<std::string>().empty()) return false;
+        return true;
+    }
+
+    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+        auto& box = static_cast<StringBox&>(control);
+        for (const std::string& action : spec.commonActions) box.AddAction(action);
+        for (const Option& row : spec.options) {
+            box.AddOption(row.text);
+            for (const std::string& action : row.actions) box.AddAction(action);
+        }
+    }
+    // Every row is emptied first: a row adds a value to the text it holds, and a box reused
+    // from an earlier page keeps the text of its first row.
+    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+        auto& box = static_cast<StringBox&>(control);
+        box.SetSelectedOption("");
+        const Json texts = TextsOf(value);
+        for (size_t i = 0; i < texts.size(); ++i) {
+            auto row = static_cast<int16_t>(i);
+            box.Value(row, texts[i].get<std::string>());
+        }
+    }
+    Json Read(Dispatchable& control, const ControlSpec& spec) const override {
+        auto& box = static_cast<StringBox&>(control);
+        Json texts = Json::array();
+        for (size_t i = 0; i < spec.options.size(); ++i) {
+            auto row = static_cast<int16_t>(i);
+            texts.push_back(box.Value(row));
+        }
+        return texts;
+    }
+    // Every row adds its actions, typed into or not; an empty entry when it has none.
+    ActionList ActionsFor(const ControlSpec& spec, const Json&) const override {
+        ActionList rows;
+        for (const Option& row : spec.options) AppendOwner(rows, row.actions);
+        return Answer(spec.commonActions, rows);
+    }
+};
+
+}  // namespace
+
+const Kind& TheStringBoxKind() {
+    static const StringBoxKind kind;
+    return kind;
+}
+
+}  // namespace panelkit2::run
