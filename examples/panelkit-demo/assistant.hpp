@@ -1,31 +1,23 @@
 #pragma once
 
-// A small configuration assistant: a window with an empty heading area, the page's caption
-// and a ControlPort holding a page of options (checks, a choice of one, drop-down lists,
-// a track of named steps, a number)
-// with Back and Next buttons. Next prints the page's actions and turns the page; Next on
-// the last page finishes.
+// A configuration assistant in a window: a heading with the step's title and a few lines,
+// and a ControlPort holding the page's fields (every kind of option control the library
+// has) with Back and Next buttons. Next prints the page's actions and turns the page; Next
+// on the last page finishes.
 
 #include <cstddef>
 #include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "examples/panelkit-demo/pages.hpp"
 #include "panelkit2/container/control_port.hpp"
-#include "panelkit2/range/slide.hpp"
-#include "panelkit2/toolkit/frame.hpp"
-#include "panelkit2/toolkit/label.hpp"
+#include "panelkit2/display/heading.hpp"
 #include "panelkit2/toolkit/user_control.hpp"
 
 namespace panelkit2::demo {
-
-struct OptionsItem;
-struct ListsItem;
-struct SlideItem;
-struct NumberItem;
 
 class Assistant : public EventSink, public std::enable_shared_from_this<Assistant> {
   public:
@@ -44,6 +36,7 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
     // Shows page `index` (below PageCount) as Next and Back would, without printing.
     void ShowPage(size_t index);
     ControlPort& Port() { return mPort; }
+    Heading& PageHeading() { return mHeading; }
 
     void OnEvent(Dispatchable& source, const EventDef& event, Args args) override;
 
@@ -51,12 +44,18 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
     Assistant(std::ostream& out, std::function<void(std::function<void()>)> later,
               std::function<void()> finished);
     void LayOut();
-    void AddCheck(const std::string& caption, const std::string& onAction,
-                  const std::string& offAction);
-    void AddOptions(const OptionsItem& item);
-    void AddLists(const ListsItem& item);
-    void AddSlide(const SlideItem& item);
-    void AddNumber(const NumberItem& item);
+    void ShowHeading(size_t index);
+    ObjectRef NewControl(ControlID kind);
+    void Add(const CheckItem& item);
+    void Add(const OptionsItem& item);
+    void Add(const ListsItem& item);
+    void Add(const ListItem& item);
+    void Add(const RowsItem& item);
+    void Add(const TextItem& item);
+    void Add(const SlideItem& item);
+    void Add(const ShareItem& item);
+    void Add(const NumberItem<int32_t>& item);
+    void Add(const NumberItem<float>& item);
     void AddButton(const std::string& caption, const std::string& action);
     void Next();
     void Back();
@@ -65,12 +64,11 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
     std::function<void(std::function<void()>)> mfnLater;
     std::function<void()> mfnFinished;
     host::UserControl mWindow;
-    host::Frame mHeading;
-    host::Label mCaption;
+    Heading mHeading;
     ControlPort mPort;
     size_t mPage = 0;
-    // Selections made once the page is shown.
-    std::vector<std::pair<std::shared_ptr<Slide>, std::string>> mSelections;
+    // Choices made once the page is shown, so that a help they offer appears.
+    std::vector<std::function<void()>> mAfterShow;
 };
 
 }  // namespace panelkit2::demo

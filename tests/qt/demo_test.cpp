@@ -132,7 +132,7 @@ TEST_F(DemoTest, LogLevelAndRegionPagesPrintWhatWasPicked) {
 }
 
 TEST_F(DemoTest, TheBackupsPageTakesARetentionStepAndAPortTypedIn) {
-    assistant->ShowPage(4);
+    assistant->ShowPage(5);
     TheView().Sync();
     const auto slides = Controls<Slide>();
     const auto boxes = Controls<NumBox>();
@@ -157,8 +157,9 @@ TEST_F(DemoTest, TheBackupsPageTakesARetentionStepAndAPortTypedIn) {
     EXPECT_EQ(field->text(), QStringLiteral("443"));
     Push(*Controls<Command>().back());
     EXPECT_EQ(out.str(), "keep=30d,port=system,,\n");
-    // The next page has no popup.
-    EXPECT_FALSE(assistant->Port().HelpPopup().Visible());
+    // The popup now shows the help of the next page's processor share.
+    EXPECT_EQ(assistant->Port().HelpPopup().Caption(),
+              "Leaves most of the processor to other work");
 }
 
 TEST_F(DemoTest, TheWindowFollowsTheUsersResize) {
@@ -167,7 +168,7 @@ TEST_F(DemoTest, TheWindowFollowsTheUsersResize) {
     window->resize(700, 500);
     QTest::qWait(1);
     EXPECT_FLOAT_EQ(assistant->Window().Width(), Tx(700));
-    EXPECT_FLOAT_EQ(assistant->Port().Surface().Height(), Ty(500) - 1400);
+    EXPECT_FLOAT_EQ(assistant->Port().Surface().Height(), Ty(500) - 2550);
     TheView().Sync();
     EXPECT_EQ(Shown(assistant->Port().Surface())->width(), 700);
 }
@@ -188,24 +189,24 @@ TEST(DemoScreenshots, EveryPageIsWrittenAndDrawn) {
         SCOPED_TRACE(page);
         const QImage image(QDir(pages).filePath(QString("page-%1.png").arg(page)));
         ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), QSize(520, 420));
+        EXPECT_EQ(image.size(), QSize(600, 620));
         QSet<QRgb> colours;
         for (int y = 0; y < image.height(); y += 3)
             for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
         EXPECT_GT(colours.size(), 2);
-        // The caption starts 300 x 1000 twips in: 20 x 66 pixels at 15 twips a pixel.
-        const QRgb background = image.pixel(4, 70);
+        // The heading's title starts 100 x 50 twips in: 7 x 3 pixels at 15 twips a pixel.
+        const QRgb background = image.pixel(2, 30);
         int inked = 0;
-        for (int y = 66; y < 84; ++y)
-            for (int x = 20; x < 140; ++x) inked += image.pixel(x, y) != background ? 1 : 0;
+        for (int y = 3; y < 18; ++y)
+            for (int x = 7; x < 120; ++x) inked += image.pixel(x, y) != background ? 1 : 0;
         EXPECT_GT(inked, 50);
-        // The backups page opens on a step with help: its popup is in the picture, and
-        // only there.
+        // The backups and resources pages open on a value with help: its popup is in the
+        // picture, and only there.
         const QRgb popup = QColor(255, 255, 192).rgb();
         int popupPixels = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) popupPixels += image.pixel(x, y) == popup;
-        EXPECT_EQ(popupPixels > 1000, page == 5) << popupPixels;
+        EXPECT_EQ(popupPixels > 1000, page == 6 || page == 7) << popupPixels;
     }
 }
 
