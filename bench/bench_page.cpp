@@ -2,20 +2,26 @@
 // actions collected; then the page turn, which reuses the controls of the page before.
 // Pages of checks, of radios (three options each), of combos (two lists each) and of
 // slides (three ticks each), of number fields (two sub-ranges each), of lists (four
-// items), of string rows (two rows), of continuous slides and of real number fields.
+// items), of string rows (two rows), of continuous slides, of real number fields, and of
+// every kind in turn; a heading of text blocks and lists.
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include "panelkit2/choice/check.hpp"
 #include "panelkit2/choice/combo.hpp"
+#include "panelkit2/choice/command.hpp"
 #include "panelkit2/choice/list.hpp"
+#include "panelkit2/choice/multi_list.hpp"
 #include "panelkit2/choice/radio.hpp"
 #include "panelkit2/choice/string_box.hpp"
+#include "panelkit2/choice/text_area.hpp"
 #include "panelkit2/container/control_port.hpp"
+#include "panelkit2/display/heading.hpp"
 #include "panelkit2/range/continuous_slide.hpp"
 #include "panelkit2/range/num_box.hpp"
 #include "panelkit2/range/real_num_box.hpp"
@@ -28,11 +34,13 @@ using panelkit2::Combo;
 using panelkit2::ContinuousSlide;
 using panelkit2::ControlPort;
 using panelkit2::List;
+using panelkit2::MultiList;
 using panelkit2::NumBox;
 using panelkit2::Radio;
 using panelkit2::RealNumBox;
 using panelkit2::Slide;
 using panelkit2::StringBox;
+using panelkit2::TextArea;
 
 // One field per option: a captioned check box with an action for each state.
 void AddCheck(ControlPort& port, int64_t i) {
@@ -158,6 +166,49 @@ void AddRealNumBox(ControlPort& port, int64_t i) {
     port.AddControl(control);
 }
 
+// A captioned list of three notices, two of them chosen.
+void AddMultiList(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(5);
+    auto& list = static_cast<MultiList&>(*control);
+    const std::string n = std::to_string(i);
+    list.Caption("Notify " + n);
+    for (const char* event : {"failure", "success", "update"}) {
+        list.AddOption(event);
+        list.AddAction(std::string("notify=") + event + n);
+    }
+    list.SetSelectedOption("failure|update");
+    port.AddControl(control);
+}
+
+// A note in a frame, with its action.
+void AddTextArea(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(11);
+    auto& area = static_cast<TextArea&>(*control);
+    const std::string n = std::to_string(i);
+    area.SetCaption("Remarks " + n);
+    area.AddAction("remarks" + n);
+    area.Text("A line of text\nand another");
+    port.AddControl(control);
+}
+
+// A push button with its action, in the page's command row.
+void AddCommand(ControlPort& port, int64_t i) {
+    panelkit2::ObjectRef control = port.GetNewControl(2);
+    auto& command = static_cast<panelkit2::Command&>(*control);
+    command.SetCaption("Apply " + std::to_string(i));
+    command.AddOption("TRUE");
+    command.AddAction("apply" + std::to_string(i));
+    port.AddControl(control);
+}
+
+// Every kind in turn: field i is of kind i modulo twelve.
+void AddMixed(ControlPort& port, int64_t i) {
+    static constexpr void (*kAdders[])(ControlPort&, int64_t) = {
+        AddCheck,  AddCombo, AddCommand,    AddContinuousSlide, AddList,      AddMultiList,
+        AddNumBox, AddRadio, AddRealNumBox, AddSlide,           AddStringBox, AddTextArea};
+    kAdders[i % std::size(kAdders)](port, i);
+}
+
 // A kind of page: how one field is added and about how tall it stands.
 struct PageKind {
     void (*add)(ControlPort&, int64_t);
@@ -172,6 +223,7 @@ constexpr PageKind kLists{AddList, 2200};
 constexpr PageKind kStringBoxes{AddStringBox, 700};
 constexpr PageKind kContinuousSlides{AddContinuousSlide, 1500};
 constexpr PageKind kRealNumBoxes{AddRealNumBox, 400};
+constexpr PageKind kMixed{AddMixed, 1600};
 
 void FillPage(ControlPort& port, const PageKind& kind, int64_t fields) {
     for (int64_t i = 0; i < fields; ++i) kind.add(port, i);
@@ -252,5 +304,25 @@ BENCHMARK_CAPTURE(BM_BuildLayOutCollect, realnumboxes, kRealNumBoxes)
     ->Apply(Sizes)
     ->UseManualTime();
 BENCHMARK_CAPTURE(BM_PageTurn, realnumboxes, kRealNumBoxes)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_BuildLayOutCollect, mixed, kMixed)->Apply(Sizes)->UseManualTime();
+BENCHMARK_CAPTURE(BM_PageTurn, mixed, kMixed)->Apply(Sizes);
+
+// A heading of n entries: text blocks and one-line lists in turn, each list followed by a
+// new block. The heading is as tall as its content, so it never clears itself.
+void BM_Heading(benchmark::State& state) {
+    const int64_t entries = state.range(0);
+    for (auto _ : state) {
+        panelkit2::Heading heading;
+        heading.Surface().Move(0, 0, 6000, static_cast<float>(entries) * 1200 + 1000);
+        for (int64_t i = 0; i < entries; i += 2) {
+            heading.AddText("Step " + std::to_string(i) + " of the assistant");
+            heading.AddList();
+            heading.AddItem("line " + std::to_string(i));
+        }
+        benchmark::DoNotOptimize(heading.Reposition());
+    }
+    state.SetComplexityN(entries);
+}
+BENCHMARK(BM_Heading)->Apply(Sizes);
 
 }  // namespace
