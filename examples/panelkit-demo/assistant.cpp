@@ -76,28 +76,41 @@ size_t Assistant::PageCount() {
 
 void Assistant::ShowPage(size_t index) {
     mPage = index;
-    // A help popup belongs to the page it was offered on.
+    const Page& page = Pages()[index];
+    ShowHeading("Step " + std::to_string(index + 1) + " of " + std::to_string(PageCount()) + ": " +
+                    page.title,
+                page.lines);
+    ShowItems(page.items, true);
+}
+
+void Assistant::ShowGalleryEntry(size_t index) {
+    const GalleryEntry& entry = Gallery()[index];
+    ShowHeading(entry.kind, {"One field of this kind on a page of its own."});
+    ShowItems({entry.item}, false);
+}
+
+// A help popup belongs to the page it was offered on. The buttons of an assistant page
+// come last; a gallery page has none.
+void Assistant::ShowItems(const std::vector<Item>& items, bool withButtons) {
     mPort.HideAllPopUps();
     mPort.NewCanvas();
-    ShowHeading(index);
-    for (const Item& item : Pages()[index].items)
-        std::visit([this](const auto& field) { Add(field); }, item);
-    if (index > 0) AddButton("< Back", "BACK");
-    AddButton(index + 1 < PageCount() ? "Next >" : "Finish", "NEXT");
+    for (const Item& item : items) std::visit([this](const auto& field) { Add(field); }, item);
+    if (withButtons) {
+        if (mPage > 0) AddButton("< Back", "BACK");
+        AddButton(mPage + 1 < PageCount() ? "Next >" : "Finish", "NEXT");
+    }
     mPort.Position();
     mPort.ShowControls();
     for (const auto& choose : mAfterShow) choose();
     mAfterShow.clear();
 }
 
-// The step's title, then its lines as a list.
-void Assistant::ShowHeading(size_t index) {
-    const Page& page = Pages()[index];
+// The title, then the lines as a list.
+void Assistant::ShowHeading(const std::string& title, const std::vector<const char*>& lines) {
     mHeading.Clear();
-    mHeading.AddText("Step " + std::to_string(index + 1) + " of " + std::to_string(PageCount()) +
-                     ": " + page.title);
+    mHeading.AddText(title);
     mHeading.AddList();
-    for (const char* line : page.lines) mHeading.AddItem(line);
+    for (const char* line : lines) mHeading.AddItem(line);
     mHeading.Reposition();
 }
 

@@ -35,6 +35,8 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
     size_t PageIndex() const { return mPage; }
     // Shows page `index` (below PageCount) as Next and Back would, without printing.
     void ShowPage(size_t index);
+    // Shows the field of gallery entry `index` alone, under a heading naming its kind.
+    void ShowGalleryEntry(size_t index);
     ControlPort& Port() { return mPort; }
     Heading& PageHeading() { return mHeading; }
 
@@ -44,7 +46,8 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
     Assistant(std::ostream& out, std::function<void(std::function<void()>)> later,
               std::function<void()> finished);
     void LayOut();
-    void ShowHeading(size_t index);
+    void ShowHeading(const std::string& title, const std::vector<const char*>& lines);
+    void ShowItems(const std::vector<Item>& items, bool withButtons);
     ObjectRef NewControl(ControlID kind);
     void Add(const CheckItem& item);
     void Add(const OptionsItem& item);
@@ -56,6 +59,7 @@ class Assistant : public EventSink, public std::enable_shared_from_this<Assistan
     void Add(const ShareItem& item);
     void Add(const NumberItem<int32_t>& item);
     void Add(const NumberItem<float>& item);
+    void Add(const CommandItem& item) { AddButton(item.caption, item.action); }
     void AddButton(const std::string& caption, const std::string& action);
     void Next();
     void Back();

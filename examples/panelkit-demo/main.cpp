@@ -5,6 +5,7 @@
 //   panelkit-demo --screenshot-all DIR
 //                                     draw every page offscreen into DIR/page-1.png ...,
 //                                     in page order (a help popup showing included), and exit
+//   panelkit-demo --gallery DIR       draw one field of each kind alone into DIR/<kind>.png
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,6 +27,7 @@ namespace {
 struct Options {
     bool screenshot = false;
     bool allPages = false;
+    bool gallery = false;
     QString file;
     bool valid = true;
 };
@@ -36,6 +38,10 @@ Options ParseOptions(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--screenshot" && i + 1 < argc) {
             options.screenshot = true;
+            options.file = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == "--gallery" && i + 1 < argc) {
+            options.screenshot = true;
+            options.gallery = true;
             options.file = QString::fromLocal8Bit(argv[++i]);
         } else if (arg == "--screenshot-all" && i + 1 < argc) {
             options.screenshot = true;
@@ -108,12 +114,28 @@ int SaveAllPages(panelkit2::qt::View& view, panelkit2::demo::Assistant& assistan
     return 0;
 }
 
+int SaveGallery(panelkit2::qt::View& view, panelkit2::demo::Assistant& assistant,
+                const QString& dir) {
+    if (!QDir().mkpath(dir)) {
+        std::cerr << "panelkit-demo: cannot create " << dir.toStdString() << "\n";
+        return 1;
+    }
+    const auto& gallery = panelkit2::demo::Gallery();
+    for (size_t entry = 0; entry < gallery.size(); ++entry) {
+        assistant.ShowGalleryEntry(entry);
+        const QString file = QDir(dir).filePath(QString(gallery[entry].kind).toLower() + ".png");
+        if (const int status = SaveScreenshot(view, assistant, file); status != 0) return status;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const Options options = ParseOptions(argc, argv);
     if (!options.valid) {
-        std::cerr << "usage: panelkit-demo [--screenshot FILE | --screenshot-all DIR]\n";
+        std::cerr
+            << "usage: panelkit-demo [--screenshot FILE | --screenshot-all DIR | --gallery DIR]\n";
         return 2;
     }
     PrepareEnvironment(options.screenshot);
@@ -129,6 +151,7 @@ int main(int argc, char** argv) {
     view.Attach(assistant->Window(), "PanelKit2 demo");
     assistant->Start();
     if (options.allPages) return SaveAllPages(view, *assistant, options.file);
+    if (options.gallery) return SaveGallery(view, *assistant, options.file);
     if (options.screenshot) {
         const int status = SaveScreenshot(view, *assistant, options.file);
         if (status == 0) std::cout << assistant->SelectedActions() << std::endl;

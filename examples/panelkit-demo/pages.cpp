@@ -115,7 +115,53 @@ std::vector<Page> MakePages() {
     };
 }
 
+std::vector<GalleryEntry> MakeGallery() {
+    return {
+        {"Check", CheckItem{"Enable logging", "log=on", "log=off"}},
+        {"Radio", OptionsItem{"How much should the service write to its log?",
+                              {{"Errors only", "level=error"},
+                               {"Warnings and errors", "level=warning"},
+                               {"Everything", "level=debug"}}}},
+        {"Command", CommandItem{"Test the connection", "test"}},
+        {"StringBox",
+         RowsItem{{{"Name", "name", "Ada Lovelace"}, {"E-mail", "mail", "ada@example.org"}}}},
+        {"TextArea", TextItem{"Note added to every message", "footer", "Sent by the service."}},
+        {"Combo",
+         ListsItem{{{"Country or region", {{"Germany", "region=de"}, {"Japan", "region=jp"}}},
+                    {"Language", {{"German", "lang=de"}, {"Japanese", "lang=ja"}}}}}},
+        {"List",
+         ListItem{"Time zone",
+                  {{"UTC", "tz=utc"}, {"Europe/Berlin", "tz=berlin"}, {"Asia/Tokyo", "tz=tokyo"}},
+                  "Europe/Berlin"}},
+        {"MultiList",
+         ListItem{
+             "Send a message when",
+             {{"A backup fails", "fail"}, {"A backup completes", "done"}, {"Disk full", "disk"}},
+             "A backup fails|Disk full",
+             true}},
+        {"Slide", SlideItem{"How long should backups be kept?",
+                            {{"A day", "keep=1d", ""},
+                             {"A week", "keep=7d", "Seven daily copies"},
+                             {"A month", "keep=30d", ""}},
+                            "A week"}},
+        {"ContinuousSlide",
+         ShareItem{"Share of the processor time",
+                   2,
+                   0,
+                   1,
+                   0.25f,
+                   {{0, 0.5f, "cpu=light", "Leaves most of the processor to other work"}}}},
+        {"NumBox", NumberItem<int32_t>{"Port of the backup server", 1, 65535, 8873, {}}},
+        {"RealNumBox", NumberItem<float>{"Memory ratio", 0.5f, 4, 1.5f, {}}},
+    };
+}
+
 }  // namespace
+
+const std::vector<GalleryEntry>& Gallery() {
+    static const std::vector<GalleryEntry> gallery = MakeGallery();
+    return gallery;
+}
 
 const std::vector<Page>& Pages() {
     static const std::vector<Page> pages = MakePages();

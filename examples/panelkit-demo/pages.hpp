@@ -107,8 +107,15 @@ struct NumberItem {
     std::vector<SubRange<T>> subRanges;
 };
 
-using Item = std::variant<CheckItem, OptionsItem, ListsItem, ListItem, RowsItem, TextItem,
-                          SlideItem, ShareItem, NumberItem<int32_t>, NumberItem<float>>;
+// A push button with its action (Command); pages get their Back and Next buttons anyway.
+struct CommandItem {
+    const char* caption;
+    const char* action;
+};
+
+using Item =
+    std::variant<CheckItem, OptionsItem, ListsItem, ListItem, RowsItem, TextItem, SlideItem,
+                 ShareItem, NumberItem<int32_t>, NumberItem<float>, CommandItem>;
 
 struct Page {
     const char* title;
@@ -118,5 +125,12 @@ struct Page {
 };
 
 const std::vector<Page>& Pages();
+
+// One field of each kind, alone on a page, named after its class, for the gallery.
+struct GalleryEntry {
+    const char* kind;
+    Item item;
+};
+const std::vector<GalleryEntry>& Gallery();
 
 }  // namespace panelkit2::demo

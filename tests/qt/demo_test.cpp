@@ -173,6 +173,26 @@ TEST_F(DemoTest, TheWindowFollowsTheUsersResize) {
     EXPECT_EQ(Shown(assistant->Port().Surface())->width(), 700);
 }
 
+// One picture per kind of field, each showing more than the window's back colour.
+TEST(DemoScreenshots, TheGalleryDrawsEveryKind) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcess demo;
+    demo.start(PANELKIT_DEMO_PATH, {"--gallery", dir.path()});
+    ASSERT_TRUE(demo.waitForFinished(120000)) << demo.errorString().toStdString();
+    ASSERT_EQ(demo.exitCode(), 0) << demo.readAllStandardError().toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 12);
+    for (const demo::GalleryEntry& entry : demo::Gallery()) {
+        const QImage image(QDir(dir.path()).filePath(QString(entry.kind).toLower() + ".png"));
+        ASSERT_FALSE(image.isNull()) << entry.kind;
+        // The page below the heading holds the field: more than one colour there.
+        QSet<QRgb> colours;
+        for (int y = 200; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2) colours.insert(image.pixel(x, y));
+        EXPECT_GT(colours.size(), 2) << entry.kind;
+    }
+}
+
 // A page is drawn when the caption strip holds more than the window's back colour.
 TEST(DemoScreenshots, EveryPageIsWrittenAndDrawn) {
     QTemporaryDir dir;
