@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "panelkit2/automation/automation_error.hpp"
 #include "panelkit2/automation/numeric.hpp"
@@ -102,14 +103,25 @@ void TextBox::ReplaceRangeByUser(int32_t start, int32_t length, std::string_view
     ApplyUserEdit(std::move(text), static_cast<int32_t>(start + CharLength(insert)));
 }
 
+int32_t TextBox::StepBefore(int32_t position) const {
+    if (mblnMultiLine && position >= 2 && CharMid(mstrText, position - 1, 2) == "\r\n") return 2;
+    return 1;
+}
+
+int32_t TextBox::StepAfter(int32_t position) const {
+    if (mblnMultiLine && CharMid(mstrText, int64_t{position} + 1, 2) == "\r\n") return 2;
+    return 1;
+}
+
 void TextBox::DeleteBackward() {
     if (mlngSelLength > 0) return ReplaceRangeByUser(mlngSelStart, mlngSelLength, {});
-    if (mlngSelStart > 0) ReplaceRangeByUser(mlngSelStart - 1, 1, {});
+    const int32_t step = StepBefore(mlngSelStart);
+    if (mlngSelStart > 0) ReplaceRangeByUser(mlngSelStart - step, step, {});
 }
 
 void TextBox::DeleteForward() {
     if (mlngSelLength > 0) return ReplaceRangeByUser(mlngSelStart, mlngSelLength, {});
-    if (mlngSelStart < TextLength()) ReplaceRangeByUser(mlngSelStart, 1, {});
+    if (mlngSelStart < TextLength()) ReplaceRangeByUser(mlngSelStart, StepAfter(mlngSelStart), {});
 }
 
 void TextBox::TypeCharacter(std::string_view character) {
@@ -145,21 +157,75 @@ void TextBox::UserType(std::string_view chars) {
     }
 }
 
-void TextBox::MoveCaret(int16_t keyCode) {
+namespace {
+struct Line {
+    int32_t start;
+    int32_t length;
+};
+
+// The lines of a text, separated by "\r\n", in character positions.
+std::vector<Line> LinesOf(std::string_view text) {
+    std::vector<Line> lines;
+    int32_t start = 0;
+    for (size_t from = 0;;) {
+        const size_t brk = text.find("\r\n", from);
+        const auto length = static_cast<int32_t>(CharLength(text.substr(from, brk - from)));
+        lines.push_back({start, length});
+        if (brk == std::string_view::npos) return lines;
+        start += length + 2;
+        from = brk + 2;
+    }
+}
+}  // namespace
+
+// In a multi-line field Up and Down go to the line above or below, at the same column or
+// its end; Home and End to the ends of the line, with Ctrl to the ends of the text. Lines
+// are those the line breaks make, however a view wraps them.
+int32_t TextBox::CaretOnLines(int16_t keyCode, int16_t shift) const {
+    const std::vector<Line> lines = LinesOf(mstrText);
+    size_t at = 0;
+    while (at + 1 < lines.size() && lines[at + 1].start <= mlngSelStart) ++at;
+    const Line& line = lines[at];
+    const int32_t column = mlngSelStart - line.start;
+    const bool ctrl = (shift & key::CtrlMask) != 0;
+    switch (keyCode) {
+        case key::Home:
+            return ctrl ? 0 : line.start;
+        case key::End:
+            return ctrl ? TextLength() : line.start + line.length;
+        case key::Up:
+            if (at == 0) return mlngSelStart;
+            return lines[at - 1].start + std::min(column, lines[at - 1].length);
+        default:  // Down
+            if (at + 1 == lines.size()) return mlngSelStart;
+            return lines[at + 1].start + std::min(column, lines[at + 1].length);
+    }
+}
+
+void TextBox::MoveCaret(int16_t keyCode, int16_t shift) {
     const int32_t end = mlngSelStart + mlngSelLength;
     int32_t caret = mlngSelStart;
     switch (keyCode) {
         case key::Left:
-            caret = mlngSelLength > 0 ? mlngSelStart : std::max(mlngSelStart - 1, 0);
+            caret = mlngSelLength > 0 ? mlngSelStart
+                                      : std::max(mlngSelStart - StepBefore(mlngSelStart), 0);
             break;
         case key::Right:
-            caret = mlngSelLength > 0 ? end : std::min(mlngSelStart + 1, TextLength());
+            caret = mlngSelLength > 0
+                        ? end
+                        : std::min(mlngSelStart + StepAfter(mlngSelStart), TextLength());
             break;
         case key::Home:
-            caret = 0;
-            break;
         case key::End:
-            caret = TextLength();
+        case key::Up:
+        case key::Down:
+            if (mblnMultiLine) {
+                caret = CaretOnLines(keyCode, shift);
+            } else if (keyCode == key::Home || keyCode == key::End) {
+                caret = keyCode == key::Home ? 0 : TextLength();
+            } else {
+                return;
+            }
             break;
         default:
             return;
@@ -173,7 +239,7 @@ void TextBox::UserKeyDown(int16_t keyCode, int16_t shift) {
     if (keyCode == key::Delete) {
         if (!mblnLocked) DeleteForward();
     } else {
-        MoveCaret(keyCode);
+        MoveCaret(keyCode, shift);
     }
 }
 

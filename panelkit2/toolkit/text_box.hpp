@@ -60,10 +60,14 @@ class TextBox : public Widget {
     // or the limit is reached) the character replaces the selection and Change is raised.
     // Backspace (8) deletes the selection or the character before the caret; Return (13)
     // (also "\n", and "\r\n" as one press) starts a new line ("\r\n") in a multi-line
-    // field and is ignored otherwise; other control characters are not inserted.
+    // field and is ignored otherwise; other control characters are not inserted. A line
+    // break of a multi-line field counts as one character for Backspace, Delete, Left and
+    // Right.
     void UserType(std::string_view chars);
     // KeyDown, then unless consumed: Delete removes the selection or the character after
-    // the caret; Left, Right, Home and End move the caret and collapse the selection.
+    // the caret; Left, Right, Home and End move the caret and collapse the selection. In a
+    // multi-line field Up and Down move it a line, Home and End to the ends of its line and,
+    // with Ctrl, to the ends of the text.
     void UserKeyDown(int16_t keyCode, int16_t shift = 0);
     // The user replaces the whole text at once (pasting over everything); the text is cut
     // at MaxLength and the caret goes to its end.
@@ -76,9 +80,15 @@ class TextBox : public Widget {
     // The characters [start, start + length) replaced by `insert`, caret after it.
     void ReplaceRangeByUser(int32_t start, int32_t length, std::string_view insert);
     void TypeCharacter(std::string_view character);
+    // Characters a caret step or deletion takes before or after a position: a line break
+    // ("\r\n") of a multi-line field is one step.
+    int32_t StepBefore(int32_t position) const;
+    int32_t StepAfter(int32_t position) const;
     void DeleteBackward();
     void DeleteForward();
-    void MoveCaret(int16_t keyCode);
+    void MoveCaret(int16_t keyCode, int16_t shift);
+    // Where a line key moves the caret of a multi-line field.
+    int32_t CaretOnLines(int16_t keyCode, int16_t shift) const;
     void SetSelection(int32_t start, int32_t length);
 
     std::string mstrText;

@@ -30,19 +30,11 @@ class ListInputTest : public PageFixture {
         ShowPage();
         shown = Shown<QListWidget>(list->Entries());
     }
-    void ClickRow(int row) {
-        QTest::mouseClick(shown->viewport(), Qt::LeftButton, {},
-                          shown->visualItemRect(shown->item(row)).center());
-    }
+    void ClickRow(int row) { PageFixture::ClickRow(shown, row); }
     void Press(Qt::Key key) { QTest::keyClick(shown, key); }
     // The entry the model has selected, as the control answers, and the one Qt shows.
     std::string Picked() { return list->GetSelectedOption(); }
-    std::vector<int> ShownSelection() {
-        std::vector<int> rows;
-        for (int i = 0; i < shown->count(); ++i)
-            if (shown->item(i)->isSelected()) rows.push_back(i);
-        return rows;
-    }
+    std::vector<int> ShownSelection() { return SelectedRows(shown); }
 
     List* list = nullptr;
     QListWidget* shown = nullptr;

@@ -3,6 +3,8 @@
 // A ControlPort filling the shown form: tests take controls from it, fill them and show
 // the page as a host finishing a page does.
 
+#include <QListWidget>
+#include <QTest>
 #include <vector>
 
 #include "panelkit2/container/control_port.hpp"
@@ -35,6 +37,19 @@ class PageFixture : public FormFixture {
         port.Position();
         port.ShowControls();
         TheView().Sync();
+    }
+
+    // A click on a row of a list shown on the page.
+    static void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                          list->visualItemRect(list->item(row)).center());
+    }
+    // The rows a list shows selected.
+    static std::vector<int> SelectedRows(const QListWidget* list) {
+        std::vector<int> rows;
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->isSelected()) rows.push_back(i);
+        return rows;
     }
 
     ControlPort port;

@@ -149,6 +149,54 @@ TEST_F(TextBoxTest, LockedLimitedAndSingleLineFieldsRefuseInput) {
     EXPECT_EQ(test::ErrorNumber([&] { box.MaxLength(-1); }), err::InvalidPropertyValue);
 }
 
+// Up and Down keep the column where the line is long enough; Home and End stay on the line
+// unless Ctrl takes them to the ends of the text. A one-line field knows no lines.
+TEST_F(TextBoxTest, LineKeysMoveTheCaretOverTheLinesOfAMultiLineField) {
+    box.Text("first\r\nab\r\nthird line");
+    box.UserKeyDown(key::Down);
+    EXPECT_EQ(box.SelStart(), 0);
+    box.MultiLine(true);
+    box.SelStart(4);
+    box.UserKeyDown(key::Down);
+    EXPECT_EQ(box.SelStart(), 9);  // "ab" is shorter: its end
+    box.UserKeyDown(key::Down);
+    EXPECT_EQ(box.SelStart(), 13);  // column 2 of the third line
+    box.UserKeyDown(key::Down);
+    EXPECT_EQ(box.SelStart(), 13);
+    box.UserKeyDown(key::End);
+    EXPECT_EQ(box.SelStart(), 21);
+    box.UserKeyDown(key::Up);
+    EXPECT_EQ(box.SelStart(), 9);
+    box.UserKeyDown(key::Home);
+    EXPECT_EQ(box.SelStart(), 7);
+    box.UserKeyDown(key::Up);
+    box.UserKeyDown(key::Up);
+    EXPECT_EQ(box.SelStart(), 0);
+    box.UserKeyDown(key::End, key::CtrlMask);
+    EXPECT_EQ(box.SelStart(), 21);
+    box.UserKeyDown(key::Home, key::CtrlMask);
+    EXPECT_EQ(box.SelStart(), 0);
+}
+
+// The caret never stands inside a line break: keys step over it and delete it whole.
+TEST_F(TextBoxTest, ALineBreakIsOneCharacterToTheKeys) {
+    box.MultiLine(true);
+    box.UserType("ab\rcd");
+    box.UserKeyDown(key::Left);
+    box.UserKeyDown(key::Left);
+    box.UserKeyDown(key::Left);
+    EXPECT_EQ(box.SelStart(), 2);
+    box.UserKeyDown(key::Right);
+    EXPECT_EQ(box.SelStart(), 4);
+    box.UserType("\b");
+    EXPECT_EQ(box.Text(), "abcd");
+    box.UserType("\r");
+    box.UserKeyDown(key::Left);
+    box.UserKeyDown(key::Delete);
+    EXPECT_EQ(box.Text(), "abcd");
+    EXPECT_EQ(box.SelStart(), 2);
+}
+
 TEST_F(TextBoxTest, HiddenOrDisabledFieldIgnoresTheUser) {
     surface.Enabled(false);
     box.UserType("a");
