@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 
 #include "panelkit2/toolkit/host.hpp"
+#include "qt/accessible_name.hpp"
 #include "qt/text_positions.hpp"
 
 namespace panelkit2::qt {
@@ -15,6 +16,10 @@ constexpr uint32_t kContentBits = Mirror::Bit(P::Text) | Mirror::Bit(P::Value) |
                                   Mirror::Bit(P::List) | Mirror::Bit(P::Selection) |
                                   Mirror::Bit(P::Range) | Mirror::Bit(P::Pressed) |
                                   Mirror::Bit(P::Geometry) | Mirror::Bit(P::ZOrder);
+
+// What the accessible name is taken from: captions and tool tips, and where labels stand.
+constexpr uint32_t kNamingBits = Mirror::Bit(P::Text) | Mirror::Bit(P::ToolTip) |
+                                 Mirror::Bit(P::Geometry) | Mirror::Bit(P::Visible);
 
 // Focus that a person moved: everything else is the view's own doing or Qt restoring
 // focus when a window is activated.
@@ -76,6 +81,7 @@ void Mirror::Apply(uint32_t mask) {
     if (mask & kContentBits) ApplyContent(mask);
     if (mask & Bit(P::Enabled)) mWidget->setEnabled(mModel.Enabled());
     if (mask & Bit(P::ToolTip)) mWidget->setToolTip(TextPositions::ToQString(mModel.ToolTipText()));
+    if (mask & kNamingBits) ApplyAccessibleName();
     if (mask & Bit(P::TabOrder)) ApplyFocusPolicy();
     // A kind may have replaced its QWidget while showing its content.
     if (mask & (Bit(P::Visible) | Bit(P::ZOrder))) ApplyVisible();
@@ -105,6 +111,11 @@ void Mirror::ApplyColors() {
         changed |= SetRole(palette, role, fore);
     if (changed) mWidget->setPalette(palette);
     mWidget->setAutoFillBackground(FillsBackground());
+}
+
+void Mirror::ApplyAccessibleName() {
+    const QString name = TextPositions::ToQString(AccessibleNameOf(mModel));
+    if (mWidget->accessibleName() != name) mWidget->setAccessibleName(name);
 }
 
 void Mirror::ApplyVisible() {

@@ -78,6 +78,8 @@ class Mirror : public QObject {
     void ApplyGeometry();
     void ApplyColors();
     void ApplyVisible();
+    // A screen reader names the widget after its caption (accessible_name.hpp).
+    void ApplyAccessibleName();
     void ApplyFocusPolicy();
     void ApplyFocus();
     void ForwardFocusIn(const QEvent* event);

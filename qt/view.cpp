@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "panelkit2/automation/automation_error.hpp"
+#include "qt/accessible_name.hpp"
 #include "qt/mirror_factory.hpp"
 #include "qt/qt_clock.hpp"
 #include "qt/qt_message_boxes.hpp"
@@ -169,8 +170,20 @@ void View::OnChanged(Entry& entry, host::WidgetProperty property) {
             mDirtyQueue.push_back(&entry);
         }
         if (property == P::TabOrder && widget.Parent()) mTabOrderDirty.insert(widget.Parent());
+        if ((property == P::Text || property == P::Visible) && IsLabel(widget))
+            RenameBeside(widget);
     }
     ScheduleFlush();
+}
+
+// The fields beside a label are named after it: they are named again when it changes.
+void View::RenameBeside(host::Widget& label) {
+    if (!label.Parent()) return;
+    for (host::Widget* sibling : label.Parent()->Children()) {
+        if (!TakesInput(*sibling)) continue;
+        const auto found = mEntries.find(sibling);
+        if (found != mEntries.end()) OnChanged(found->second, P::ToolTip);
+    }
 }
 
 void View::OnApplicationState(Qt::ApplicationState state) {

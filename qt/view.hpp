@@ -73,6 +73,7 @@ class View : public QObject, private MirrorContext {
     void OnCreated(host::Widget& widget);
     void OnDestroyed(host::Widget& widget);
     void OnChanged(Entry& entry, host::WidgetProperty property);
+    void RenameBeside(host::Widget& label);
     void OnApplicationState(Qt::ApplicationState state);
     void ScheduleFlush();
     void Flush();

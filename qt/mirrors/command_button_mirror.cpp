@@ -6,6 +6,9 @@ namespace panelkit2::qt {
 
 QWidget* CommandButtonMirror::CreateWidget(QWidget* parent) {
     auto* button = new QPushButton(parent);
+    // Return pushes the focused button, as Space does (outside dialogs Qt leaves Return to
+    // the default button alone).
+    button->setAutoDefault(true);
     QObject::connect(button, &QPushButton::clicked, this,
                      [this] { Forward([this] { mButton.UserClick(); }); });
     return button;
