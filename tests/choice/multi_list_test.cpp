@@ -1,6 +1,6 @@
 // MultiList: what the console script (tests/console/scripts/multilist.pnk) cannot see: the
-// selection flags behind the texts, the caption label it leaves alone, the boundary of the
-// widening, the keys saved and what a control holding entries loads.
+// caption label it leaves alone, the boundary of the widening and what a control holding
+// entries loads.
 
 #include "panelkit2/choice/multi_list.hpp"
 
@@ -12,54 +12,23 @@
 
 #include "panelkit2/controls/shared_subs.hpp"
 #include "panelkit2/toolkit/host.hpp"
-#include "support/assertions.hpp"
 
 namespace panelkit2 {
 namespace {
-
-using Keys = std::vector<std::string>;
 
 class MultiListTest : public ::testing::Test {
   protected:
     void SetUp() override { host::Host::Current().ResetServices(); }
 
-    void Fill(MultiList& target, std::initializer_list<const char*> items) {
-        for (const char* item : items) target.AddItem(item);
-    }
-    std::vector<int16_t> Flagged(const MultiList& target) {
+    std::vector<int16_t> Flagged() {
         std::vector<int16_t> selected;
-        for (int16_t j = 0; j < target.ItemCount(); ++j)
-            if (target.Entries().Selected(j)) selected.push_back(j);
+        for (int16_t j = 0; j < list.ItemCount(); ++j)
+            if (list.Entries().Selected(j)) selected.push_back(j);
         return selected;
     }
 
     MultiList list;
 };
-
-// ---------------------------------------------------------------------------------------
-// Selection flags
-
-TEST_F(MultiListTest, TheBlankEntryAndTheFirstItemAreSelectedByTheirFlags) {
-    EXPECT_EQ(list.Entries().MultiSelect(), host::ListBox::SelectExtended);
-    EXPECT_EQ(Flagged(list), std::vector<int16_t>{0});
-    list.Clear();
-    EXPECT_EQ(Flagged(list), std::vector<int16_t>{});
-    Fill(list, {"a", "b"});
-    EXPECT_EQ(Flagged(list), std::vector<int16_t>{0});
-    EXPECT_EQ(list.Entries().ListIndex(), 0);
-}
-
-// The list box moves its focus to every entry whose flag changes: the focused entry that
-// Selected reads can be one SetSelectedOption just deselected.
-TEST_F(MultiListTest, SelectedReadsTheEntryWhoseFlagChangedLast) {
-    Fill(list, {"a", "b", "c"});
-    std::string named = "c";
-    list.Selected(named);
-    EXPECT_EQ(list.Selected(), "c");
-    list.SetSelectedOption("b");
-    EXPECT_EQ(Flagged(list), (std::vector<int16_t>{1}));
-    EXPECT_EQ(list.Selected(), "c");
-}
 
 // ---------------------------------------------------------------------------------------
 // The caption label and the widening
@@ -88,18 +57,6 @@ TEST_F(MultiListTest, AnItemExactly250ShortOfTheEdgeStillFits) {
 // ---------------------------------------------------------------------------------------
 // Persistence
 
-TEST_F(MultiListTest, TheCaptionSavedIsTheLabelsTextAndSelectedTheFocusedEntry) {
-    list.SetCaption("Parts");
-    Fill(list, {"Core", "Docs"});
-    std::string docs = "Docs";
-    list.Selected(docs);
-    const host::PropertyBag bag = list.SaveProperties();
-    EXPECT_EQ(bag.Keys(), (Keys{"Caption", "ElementWidth", "ListWidth", "Selected", "ForeColor",
-                                "BackColor", "ListItem0", "ListItem1"}));
-    EXPECT_EQ(bag.ReadProperty("Caption").AsString(), "Parts");
-    EXPECT_EQ(bag.ReadProperty("Selected").AsString(), "Docs");
-}
-
 // The caption goes straight into the label; the saved selection is added to what the
 // control holds before the items are read, then the colours come back, BackColor first.
 TEST_F(MultiListTest, ALoadAddsToTheSelectionOfTheEntriesTheControlHolds) {
@@ -109,14 +66,14 @@ TEST_F(MultiListTest, ALoadAddsToTheSelectionOfTheEntriesTheControlHolds) {
     bag.WriteProperty("ForeColor", int32_t{0x112233});
     bag.WriteProperty("ListItem0", "first");
     bag.WriteProperty("ListItem2", "third");
-    Fill(list, {"x", "y", "z"});
+    for (const char* item : {"x", "y", "z"}) list.AddItem(item);
     list.SetSelectedOption("y");
     const size_t before = list.Surface().ChangedProperties().size();
     list.LoadProperties(bag);
     EXPECT_EQ(list.Caption(), "A caption far wider than the control it is loaded into");
     EXPECT_EQ(list.CaptionLabel().ToolTipText(), "");
     EXPECT_EQ(list.Surface().Width(), 2600);
-    EXPECT_EQ(Flagged(list), (std::vector<int16_t>{0, 1, 2}));
+    EXPECT_EQ(Flagged(), (std::vector<int16_t>{0, 1, 2}));
     EXPECT_EQ(list.GetSelectedOption(), "first||third");
     EXPECT_EQ(list.ForeColor(), 0x112233u);
     EXPECT_EQ(list.BackColor(), 0u);

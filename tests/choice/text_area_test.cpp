@@ -1,6 +1,6 @@
 // TextArea: what the console script (tests/console/scripts/textarea.pnk) cannot see: the
-// constituents' geometry, tool tips and colours, the lines the user types, which let marks
-// a property changed, and the keys saved.
+// constituents' geometry, tool tips and colours, which let marks a property changed, and
+// the keys saved.
 
 #include "panelkit2/choice/text_area.hpp"
 
@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "panelkit2/toolkit/host.hpp"
-#include "support/assertions.hpp"
 
 namespace panelkit2 {
 namespace {
@@ -86,12 +85,9 @@ TEST_F(TextAreaTest, ColoursGoToTheSurfaceAndTheCaptionAndTheFieldKeepsItsOwn) {
     EXPECT_TRUE(Changed("BackColor"));
 }
 
-// Return starts a new line of the answer; the actions stay what was attached.
-TEST_F(TextAreaTest, TheLinesTheUserTypesAreTheSelectedOption) {
-    area.AddAction("notes");
-    area.Field().UserType("first\rsecond\r\nthird");
-    EXPECT_EQ(area.GetSelectedOption(), "first\r\nsecond\r\nthird");
-    EXPECT_EQ(area.GetSelectedAction(), "notes");
+// The window tests type into the field; of the host's two ways to write it, only Value
+// marks the property changed.
+TEST_F(TextAreaTest, OnlyAValueLetMarksTheTextChanged) {
     area.Text("by code");
     EXPECT_FALSE(Changed("Value"));
     area.Value("by value");
