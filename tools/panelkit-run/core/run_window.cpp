@@ -4,6 +4,7 @@
 
 #include "panelkit2/automation/numeric.hpp"
 #include "panelkit2/automation/variant.hpp"
+#include "panelkit2/range/track_panel.hpp"
 
 namespace panelkit2::run {
 
@@ -82,9 +83,18 @@ void RunWindow::ShowPage() {
     FillHeading(page);
     mCaption.Caption(page.caption);
     mStatus.Caption({});
+    ReachTracksByTab();
     LayOut();
     mPort.Position();
     mPort.ShowControls();
+}
+
+// The tracks leave the tab order by design (they take the focus when they settle); a
+// person with only a keyboard reaches them by Tab here, and the arrow keys then move them.
+void RunWindow::ReachTracksByTab() {
+    for (const LiveControl& live : mSession.Controls())
+        if (auto* track = dynamic_cast<TrackPanel*>(live.control.get()))
+            track->Track().TabStop(true);
 }
 
 void RunWindow::FillHeading(const Page& page) {

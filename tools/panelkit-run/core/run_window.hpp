@@ -61,6 +61,7 @@ class RunWindow : public EventSink, public std::enable_shared_from_this<RunWindo
     RunWindow(const Assistant& assistant, const Answers& answers, Hooks hooks);
     void MakeButtons();
     void ShowPage();
+    void ReachTracksByTab();
     void FillHeading(const Page& page);
     void LayOut();
     void Shown();
