@@ -1,5 +1,6 @@
 #include "qt/accessible_name.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -60,8 +61,8 @@ bool TakesInput(const host::Widget& widget) {
 
 namespace {
 
-// The caption of the sibling label standing for the widget: on its row, the nearest; else
-// above it, the nearest.
+// The caption of the sibling label standing for the widget: on its row, the one sharing
+// most of its height (the nearest of those); else above it, the nearest.
 std::string NeighbourCaption(const host::Widget& widget) {
     const host::Widget* parent = widget.Parent();
     if (!parent) return {};
@@ -69,6 +70,7 @@ std::string NeighbourCaption(const host::Widget& widget) {
     const float bottom = top + widget.Height();
     const host::Widget* beside = nullptr;
     const host::Widget* above = nullptr;
+    float besideOverlap = 0;
     float besideDistance = std::numeric_limits<float>::infinity();
     float aboveDistance = std::numeric_limits<float>::infinity();
     for (const host::Widget* sibling : parent->Children()) {
@@ -77,12 +79,18 @@ std::string NeighbourCaption(const host::Widget& widget) {
             continue;
         const float siblingTop = sibling->Top();
         const float siblingBottom = siblingTop + sibling->Height();
-        if (siblingTop < bottom && siblingBottom > top) {
+        const float overlap = std::min(bottom, siblingBottom) - std::max(top, siblingTop);
+        if (overlap > 0) {
             const float distance = std::fabs(sibling->Left() - widget.Left());
-            if (distance < besideDistance) besideDistance = distance, beside = sibling;
-        } else if (siblingBottom <= top) {
-            const float distance = top - siblingBottom;
-            if (distance < aboveDistance) aboveDistance = distance, above = sibling;
+            if (overlap > besideOverlap ||
+                (overlap == besideOverlap && distance < besideDistance)) {
+                besideOverlap = overlap;
+                besideDistance = distance;
+                beside = sibling;
+            }
+        } else if (siblingBottom <= top && top - siblingBottom < aboveDistance) {
+            aboveDistance = top - siblingBottom;
+            above = sibling;
         }
     }
     if (beside) return OwnCaption(*beside);
