@@ -10,6 +10,10 @@ command -v ninja >/dev/null || need+=(ninja-build)
 command -v g++ >/dev/null || need+=(g++)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
+# panelkit-run: assistant files, answers and results, its command line.
+[ -f /usr/include/toml++/toml.h ] || need+=(libtomlplusplus-dev)
+[ -f /usr/include/nlohmann/json.hpp ] || need+=(nlohmann-json3-dev)
+[ -f /usr/include/CLI/CLI.hpp ] || need+=(libcli11-dev)
 # The assistant runner reads TOML, writes JSON and parses its command line with these.
 [ -f /usr/include/toml++/toml.h ] || need+=(libtomlplusplus-dev)
 [ -f /usr/include/nlohmann/json.hpp ] || need+=(nlohmann-json3-dev)
