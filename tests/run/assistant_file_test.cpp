@@ -89,6 +89,8 @@ TEST(AssistantFile, MistakesInPagesNameThePage) {
     EXPECT_EQ(LoadFailure(page + "heading = [{ text = \"t\", list = [\"l\"] }]\n"),
               "5:12: page 'a', heading: a heading entry is either { text = \"...\" } or "
               "{ list = [...] }");
+    EXPECT_EQ(LoadFailure(page + "heading = [{ text = \"t\" }, { text = \"u\" }]\n"),
+              "5:28: page 'a': two texts in a row would run into one; write them as one text");
     EXPECT_EQ(LoadFailure(page + "captoin = \"B\"\n"),
               "5:1: page 'a': unknown key \"captoin\"; expected one of: id, caption, heading, "
               "show_if, control");

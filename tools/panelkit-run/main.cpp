@@ -49,6 +49,10 @@ std::optional<RunResult> Run(const CommandLine& options, int& argc, char** argv)
         options.answers.empty() ? Answers() : Answers::FromFile(options.answers, assistant);
     const bool unattended = options.unattended || !options.screenshotDir.empty();
 #ifdef PANELKIT_RUN_WINDOW
+    if (!unattended && !WindowPossible())
+        throw LoadError({},
+                        "no display to show the window on: run it with --unattended, or "
+                        "set QT_QPA_PLATFORM=offscreen");
     if (!unattended) return RunInWindow(assistant, answers, argc, argv);
     RunResult result = RunUnattended(assistant, answers);
     if (!options.screenshotDir.empty()) {

@@ -67,8 +67,16 @@ class Loader {
             fields.Fail(*fields.Node("id"), "another page has the id \"" + page.id + "\"");
         page.caption = fields.Text("caption");
         if (const toml::array* heading = TablesUnder(fields, "heading"))
-            for (const toml::node& node : *heading)
-                page.heading.push_back(LoadHeadingEntry(fields, *node.as_table()));
+            for (const toml::node& node : *heading) {
+                HeadingEntry entry = LoadHeadingEntry(fields, *node.as_table());
+                // The heading runs text added without a list between into one block.
+                if (entry.type == HeadingEntry::Type::Text && !page.heading.empty() &&
+                    page.heading.back().type == HeadingEntry::Type::Text)
+                    fields.Fail(node,
+                                "two texts in a row would run into one; write them as one "
+                                "text");
+                page.heading.push_back(std::move(entry));
+            }
         if (const toml::node* showIf = fields.Node("show_if")) {
             if (!showIf->is_table())
                 fields.Fail(*showIf,

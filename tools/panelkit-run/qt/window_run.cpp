@@ -23,14 +23,10 @@ void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
     if (gPassOn) gPassOn(type, context, message);
 }
 
-// Qt wants a private runtime folder; without a display (or for pictures) it draws
-// offscreen.
+// Qt wants a private runtime folder; pictures are drawn offscreen.
 void PrepareQt(bool offscreen) {
     gPassOn = qInstallMessageHandler(QuietOffscreen);
-    const bool display =
-        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (offscreen || (!display && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (offscreen) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
     const QByteArray runtime =
         QDir::temp().filePath(QString("panelkit-run-%1").arg(getuid())).toLocal8Bit();
@@ -65,6 +61,12 @@ QString PictureName(size_t step, const std::string& pageId) {
 }
 
 }  // namespace
+
+bool WindowPossible() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
 
 std::optional<RunResult> RunInWindow(const Assistant& assistant, const Answers& answers, int& argc,
                                      char** argv) {

@@ -11,8 +11,11 @@
 
 namespace panelkit2::run {
 
+// Whether a window can be shown: a display, or a Qt platform chosen in QT_QPA_PLATFORM
+// (offscreen, for tests).
+bool WindowPossible();
+
 // Shows the assistant until the person finishes it (its result) or cancels it (nullopt).
-// Without a display it runs offscreen.
 std::optional<RunResult> RunInWindow(const Assistant& assistant, const Answers& answers, int& argc,
                                      char** argv);
 
