@@ -105,7 +105,7 @@ TEST_F(AnswersTest, ValuesOfTheWrongTypeOutsideTheRangeOrNamingNoOptionAreRefuse
     EXPECT_EQ(Failure(R"({"net": {"port": 80.5}})"),
               about("net", "port", "80.5 expected a whole number"));
     EXPECT_EQ(Failure(R"({"net": {"port": "80"}})"),
-              about("net", "port", "expected a whole number, found a string"));
+              about("net", "port", "expected a whole number, found a text"));
     EXPECT_EQ(Failure(R"({"net": {"proto": "FTP"}})"),
               about("net", "proto", "\"FTP\" is not one of \"HTTP\", \"HTTPS\""));
     EXPECT_EQ(Failure(R"({"net": {"share": 0.55}})"),
@@ -119,7 +119,7 @@ TEST_F(AnswersTest, ValuesOfTheWrongTypeOutsideTheRangeOrNamingNoOptionAreRefuse
     EXPECT_EQ(Failure(R"({"names": {"extras": ["Mail", "Mail"]}})"),
               about("names", "extras", "\"Mail\" is chosen twice"));
     EXPECT_EQ(Failure(R"({"names": {"extras": "Mail"}})"),
-              about("names", "extras", "expected a list of texts, found a string"));
+              about("names", "extras", "expected a list of texts, found a text"));
 }
 
 }  // namespace

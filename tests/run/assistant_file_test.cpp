@@ -145,6 +145,8 @@ TEST(AssistantFile, MistakesInControlsNameTheControlAndWhatWasExpected) {
                       "{ min = 1, max = 2, actions = [\"b\"] }]\n"),
               "11:63: control 'x': a second sub-range from 1 to 2; give its actions to the "
               "first one");
+    EXPECT_EQ(control("kind = \"textarea\"\nid = \"t\"\ncaption = \"T\"\ndefault = 1979-05-27\n"),
+              "9:11: control 't': dates and times are not values of a control");
     EXPECT_EQ(control("kind = \"check\"\nid = \"c\"\ncaption = \"C\"\ncommon_actions = [\"\"]\n"),
               "9:19: control 'c': \"common_actions\" must not hold an empty text");
 }

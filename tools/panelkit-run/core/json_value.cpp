@@ -9,7 +9,7 @@ std::string TypeName(const Json& value) {
         case Json::value_t::boolean:
             return "true or false";
         case Json::value_t::string:
-            return "a string";
+            return "a text";
         case Json::value_t::number_integer:
         case Json::value_t::number_unsigned:
             return "a whole number";

@@ -12,7 +12,7 @@ namespace panelkit2::run {
 
 using Json = nlohmann::ordered_json;
 
-// "a string", "a number", "true or false", ... for messages about a value of the wrong type.
+// "a text", "a number", "true or false", ... for messages about a value of the wrong type.
 std::string TypeName(const Json& value);
 // The value as a message shows it: JSON text, shortened when long.
 std::string Quote(const Json& value);

@@ -7,6 +7,19 @@
 
 namespace panelkit2::run {
 
+namespace {
+
+// A text, number or true/false as JSON; null for anything else.
+Json ScalarJson(const toml::node& node) {
+    if (const auto* text = node.as_string()) return text->get();
+    if (const auto* whole = node.as_integer()) return whole->get();
+    if (const auto* number = node.as_floating_point()) return number->get();
+    if (const auto* flag = node.as_boolean()) return flag->get();
+    return Json();
+}
+
+}  // namespace
+
 TableReader::TableReader(const toml::table& table, std::string what, std::string file)
     : mTable(table), mstrWhat(std::move(what)), mstrFile(std::move(file)) {}
 
@@ -102,29 +115,27 @@ Json TableReader::Value(std::string_view key) {
 }
 
 Json TableReader::ToJson(const toml::node& node) const {
-    switch (node.type()) {
-        case toml::node_type::string:
-            return node.as_string()->get();
-        case toml::node_type::integer:
-            return node.as_integer()->get();
-        case toml::node_type::floating_point:
-            return node.as_floating_point()->get();
-        case toml::node_type::boolean:
-            return node.as_boolean()->get();
-        case toml::node_type::array: {
-            Json list = Json::array();
-            for (const toml::node& item : *node.as_array()) list.push_back(ToJson(item));
-            return list;
-        }
-        case toml::node_type::table: {
-            Json table = Json::object();
-            for (const auto& [name, item] : *node.as_table())
-                table[std::string(name.str())] = ToJson(item);
-            return table;
-        }
-        default:
-            Fail(node, mstrWhat + ": dates and times are not values of a control");
+    if (node.is_date() || node.is_time() || node.is_date_time())
+        Fail(node, "dates and times are not values of a control");
+    if (const toml::array* list = node.as_array()) {
+        Json values = Json::array();
+        for (const toml::node& item : *list) values.push_back(ToJson(item));
+        return values;
     }
+    if (const toml::table* table = node.as_table()) {
+        Json values = Json::object();
+        for (const auto& [name, item] : *table) values[std::string(name.str())] = ToJson(item);
+        return values;
+    }
+    return ScalarJson(node);
+}
+
+TableReader TableReader::EntryOf(const toml::node& node, std::string_view key,
+                                 std::string_view example) const {
+    if (!node.is_table())
+        Fail(node, "each of \"" + std::string(key) + "\" must be a table such as " +
+                       std::string(example) + ", found " + Describe(node));
+    return TableReader(*node.as_table(), mstrWhat, mstrFile);
 }
 
 void TableReader::Fail(const toml::node& node, const std::string& message) const {
@@ -155,23 +166,12 @@ void TableReader::Finish() const {
     }
 }
 
+// A list or table is named by its kind alone; a value as its JSON is.
 std::string TableReader::Describe(const toml::node& node) {
-    switch (node.type()) {
-        case toml::node_type::string:
-            return "a text";
-        case toml::node_type::integer:
-            return "a whole number";
-        case toml::node_type::floating_point:
-            return "a number";
-        case toml::node_type::boolean:
-            return "true or false";
-        case toml::node_type::array:
-            return "a list";
-        case toml::node_type::table:
-            return "a table";
-        default:
-            return "a date or time";
-    }
+    if (node.is_array()) return TypeName(Json::array());
+    if (node.is_table()) return TypeName(Json::object());
+    if (node.is_date() || node.is_time() || node.is_date_time()) return "a date or time";
+    return TypeName(ScalarJson(node));
 }
 
 }  // namespace panelkit2::run

@@ -48,6 +48,11 @@ class TableReader {
     // missing.
     Json Value(std::string_view key);
 
+    // A reader of one entry of the list under `key`, which must be a table (such as
+    // `example`, for the message), named as this table.
+    TableReader EntryOf(const toml::node& node, std::string_view key,
+                        std::string_view example) const;
+
     [[noreturn]] void Fail(const toml::node& node, const std::string& message) const;
     [[noreturn]] void FailAtKey(std::string_view key, const std::string& message) const;
     [[noreturn]] void FailHere(const std::string& message) const;

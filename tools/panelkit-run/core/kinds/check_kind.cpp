@@ -3,6 +3,7 @@
 
 #include "panelkit2/choice/check.hpp"
 #include "tools/panelkit-run/core/kind_table.hpp"
+#include "tools/panelkit-run/core/kinds/fill_steps.hpp"
 #include "tools/panelkit-run/core/kinds/option_lists.hpp"
 
 namespace panelkit2::run {
@@ -27,12 +28,9 @@ class CheckKind final : public Kind {
 
     void Fill(Dispatchable& control, const ControlSpec& spec) const override {
         auto& check = static_cast<Check&>(control);
-        for (const std::string& action : spec.commonActions) check.AddAction(action);
-        check.SetCaption(spec.caption);
-        for (const Option& state : spec.options) {
-            check.AddOption(state.text);
-            for (const std::string& action : state.actions) check.AddAction(action);
-        }
+        FillCommonAndCaption(check, spec);
+        FillOptions(check, spec.options,
+                    [](Check& box, std::string_view state) { box.AddOption(state); });
     }
     void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
         static_cast<Check&>(control).Value(value.get<bool>());

@@ -4,6 +4,7 @@
 
 #include "panelkit2/choice/combo.hpp"
 #include "tools/panelkit-run/core/kind_table.hpp"
+#include "tools/panelkit-run/core/kinds/fill_steps.hpp"
 #include "tools/panelkit-run/core/kinds/option_lists.hpp"
 #include "tools/panelkit-run/core/kinds/text_lists.hpp"
 #include "tools/panelkit-run/core/toml_table_reader.hpp"
@@ -13,12 +14,7 @@ namespace panelkit2::run {
 namespace {
 
 ComboElement ReadElement(TableReader& owner, const toml::node& node) {
-    if (!node.is_table())
-        owner.Fail(node,
-                   "each of \"elements\" must be a table such as { caption = \"...\", items = "
-                   "[...] }, found " +
-                       TableReader::Describe(node));
-    TableReader fields(*node.as_table(), owner.What(), owner.File());
+    TableReader fields = owner.EntryOf(node, "elements", "{ caption = \"...\", items = [...] }");
     ComboElement element;
     element.caption = fields.Text("caption");
     element.items = ReadOptions(fields, "items", {});
@@ -62,7 +58,7 @@ class ComboKind final : public Kind {
     // first one, items included.
     void Fill(Dispatchable& control, const ControlSpec& spec) const override {
         auto& combo = static_cast<Combo&>(control);
-        for (const std::string& action : spec.commonActions) combo.AddAction(action);
+        FillCommonActions(combo, spec);
         combo.ArrayCount(static_cast<int16_t>(spec.elements.size()));
         for (size_t i = 0; i < spec.elements.size(); ++i) {
             const auto list = static_cast<int16_t>(i);
@@ -79,20 +75,12 @@ class ComboKind final : public Kind {
     }
     void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
         auto& combo = static_cast<Combo&>(control);
-        const Json texts = TextsOf(value);
-        for (size_t i = 0; i < texts.size(); ++i) {
-            auto list = static_cast<int16_t>(i);
-            combo.Selected(list, texts[i].get<std::string>());
-        }
+        WriteTexts(TextsOf(value),
+                   [&](int16_t& list, const std::string& text) { combo.Selected(list, text); });
     }
     Json Read(Dispatchable& control, const ControlSpec& spec) const override {
         auto& combo = static_cast<Combo&>(control);
-        Json texts = Json::array();
-        for (size_t i = 0; i < spec.elements.size(); ++i) {
-            auto list = static_cast<int16_t>(i);
-            texts.push_back(combo.Selected(list));
-        }
-        return texts;
+        return ReadTexts(spec.elements.size(), [&](int16_t& list) { return combo.Selected(list); });
     }
     // Every list adds the actions of its chosen item, an empty entry when it has none.
     ActionList ActionsFor(const ControlSpec& spec, const Json& value) const override {

@@ -4,6 +4,7 @@
 
 #include "panelkit2/choice/command.hpp"
 #include "tools/panelkit-run/core/kind_table.hpp"
+#include "tools/panelkit-run/core/kinds/fill_steps.hpp"
 #include "tools/panelkit-run/core/kinds/option_lists.hpp"
 
 namespace panelkit2::run {
@@ -26,12 +27,9 @@ class CommandKind final : public Kind {
 
     void Fill(Dispatchable& control, const ControlSpec& spec) const override {
         auto& command = static_cast<Command&>(control);
-        for (const std::string& action : spec.commonActions) command.AddAction(action);
-        command.SetCaption(spec.caption);
-        for (const Option& state : spec.options) {
-            command.AddOption(state.text);
-            for (const std::string& action : state.actions) command.AddAction(action);
-        }
+        FillCommonAndCaption(command, spec);
+        FillOptions(command, spec.options,
+                    [](Command& button, std::string_view state) { button.AddOption(state); });
     }
     void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
         static_cast<Command&>(control).SetSelectionOption(value.get<bool>());

@@ -5,6 +5,7 @@
 
 #include "panelkit2/range/continuous_slide.hpp"
 #include "tools/panelkit-run/core/kind_table.hpp"
+#include "tools/panelkit-run/core/kinds/fill_steps.hpp"
 #include "tools/panelkit-run/core/kinds/number_fields.hpp"
 #include "tools/panelkit-run/core/toml_table_reader.hpp"
 
@@ -51,8 +52,7 @@ class ContinuousSlideKind final : public Kind {
 
     void Fill(Dispatchable& control, const ControlSpec& spec) const override {
         auto& slide = static_cast<ContinuousSlide&>(control);
-        for (const std::string& action : spec.commonActions) slide.AddAction(action);
-        slide.SetCaption(spec.caption);
+        FillCommonAndCaption(slide, spec);
         slide.SetDecimalPlace(spec.decimalPlace);
         SetRange(slide, spec);
         for (const SubRange& range : spec.conditionalActions) AddSubRange(slide, range);

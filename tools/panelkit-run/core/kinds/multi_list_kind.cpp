@@ -5,6 +5,7 @@
 
 #include "panelkit2/choice/multi_list.hpp"
 #include "tools/panelkit-run/core/kind_table.hpp"
+#include "tools/panelkit-run/core/kinds/fill_steps.hpp"
 #include "tools/panelkit-run/core/kinds/option_lists.hpp"
 
 namespace panelkit2::run {
@@ -40,12 +41,9 @@ class MultiListKind final : public Kind {
 
     void Fill(Dispatchable& control, const ControlSpec& spec) const override {
         auto& list = static_cast<MultiList&>(control);
-        for (const std::string& action : spec.commonActions) list.AddAction(action);
-        list.SetCaption(spec.caption);
-        for (const Option& item : spec.options) {
-            list.AddItem(item.text);
-            for (const std::string& action : item.actions) list.AddAction(action);
-        }
+        FillCommonAndCaption(list, spec);
+        FillOptions(list, spec.options,
+                    [](MultiList& items, std::string_view text) { items.AddItem(text); });
     }
     void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
         std::string selection;

@@ -42,12 +42,8 @@ double ReadNumber(TableReader& fields, std::string_view key, const NumberRules& 
 }
 
 SubRange ReadSubRange(TableReader& owner, const toml::node& node, const NumberRules& rules) {
-    if (!node.is_table())
-        owner.Fail(node,
-                   "each of \"conditional_actions\" must be a table such as { min = 1, max = 9, "
-                   "actions = [\"...\"] }, found " +
-                       TableReader::Describe(node));
-    TableReader fields(*node.as_table(), owner.What(), owner.File());
+    TableReader fields =
+        owner.EntryOf(node, "conditional_actions", "{ min = 1, max = 9, actions = [\"...\"] }");
     SubRange range;
     range.min = ReadNumber(fields, "min", rules);
     range.max = ReadNumber(fields, "max", rules);

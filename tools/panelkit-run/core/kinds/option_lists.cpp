@@ -17,12 +17,8 @@ std::string Upper(std::string text) {
 
 Option ReadOption(TableReader& owner, const toml::node& node, std::string_view key,
                   const OptionFields& how) {
-    if (!node.is_table())
-        owner.Fail(node, "each of \"" + std::string(key) + "\" must be a table such as { " +
-                             std::string(how.textKey) +
-                             " = \"...\", actions = [\"...\"] }, found " +
-                             TableReader::Describe(node));
-    TableReader fields(*node.as_table(), owner.What(), owner.File());
+    TableReader fields = owner.EntryOf(
+        node, key, "{ " + std::string(how.textKey) + " = \"...\", actions = [\"...\"] }");
     Option option;
     option.text = fields.Text(how.textKey);
     if (!how.forbidden.empty() && option.text.find_first_of(how.forbidden) != std::string::npos)

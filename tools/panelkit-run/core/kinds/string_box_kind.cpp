@@ -4,6 +4,7 @@
 
 #include "panelkit2/choice/string_box.hpp"
 #include "tools/panelkit-run/core/kind_table.hpp"
+#include "tools/panelkit-run/core/kinds/fill_steps.hpp"
 #include "tools/panelkit-run/core/kinds/option_lists.hpp"
 #include "tools/panelkit-run/core/kinds/text_lists.hpp"
 
@@ -49,31 +50,21 @@ class StringBoxKind final : public Kind {
 
     void Fill(Dispatchable& control, const ControlSpec& spec) const override {
         auto& box = static_cast<StringBox&>(control);
-        for (const std::string& action : spec.commonActions) box.AddAction(action);
-        for (const Option& row : spec.options) {
-            box.AddOption(row.text);
-            for (const std::string& action : row.actions) box.AddAction(action);
-        }
+        FillCommonActions(box, spec);
+        FillOptions(box, spec.options,
+                    [](StringBox& rows, std::string_view text) { rows.AddOption(text); });
     }
     // Every row is emptied first: a row adds a value to the text it holds, and a box reused
     // from an earlier page keeps the text of its first row.
     void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
         auto& box = static_cast<StringBox&>(control);
         box.SetSelectedOption("");
-        const Json texts = TextsOf(value);
-        for (size_t i = 0; i < texts.size(); ++i) {
-            auto row = static_cast<int16_t>(i);
-            box.Value(row, texts[i].get<std::string>());
-        }
+        WriteTexts(TextsOf(value),
+                   [&](int16_t& row, const std::string& text) { box.Value(row, text); });
     }
     Json Read(Dispatchable& control, const ControlSpec& spec) const override {
         auto& box = static_cast<StringBox&>(control);
-        Json texts = Json::array();
-        for (size_t i = 0; i < spec.options.size(); ++i) {
-            auto row = static_cast<int16_t>(i);
-            texts.push_back(box.Value(row));
-        }
-        return texts;
+        return ReadTexts(spec.options.size(), [&](int16_t& row) { return box.Value(row); });
     }
     // Every row adds its actions, typed into or not; an empty entry when it has none.
     ActionList ActionsFor(const ControlSpec& spec, const Json&) const override {

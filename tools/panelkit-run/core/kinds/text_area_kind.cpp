@@ -4,6 +4,7 @@
 
 #include "panelkit2/choice/text_area.hpp"
 #include "tools/panelkit-run/core/kind_table.hpp"
+#include "tools/panelkit-run/core/kinds/fill_steps.hpp"
 
 namespace panelkit2::run {
 
@@ -25,9 +26,7 @@ class TextAreaKind final : public Kind {
     bool Answered(const Json& value) const override { return !value.get<std::string>().empty(); }
 
     void Fill(Dispatchable& control, const ControlSpec& spec) const override {
-        auto& area = static_cast<TextArea&>(control);
-        for (const std::string& action : spec.commonActions) area.AddAction(action);
-        area.SetCaption(spec.caption);
+        FillCommonAndCaption(static_cast<TextArea&>(control), spec);
     }
     void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
         static_cast<TextArea&>(control).SetSelectedOption(value.get<std::string>());
