@@ -41,7 +41,7 @@ conditional_actions = [{ min = 1, max = 3, actions = ["low"] }]
     ASSERT_EQ(first.heading.size(), 2u);
     EXPECT_EQ(first.heading[1].type, HeadingEntry::Type::List);
     EXPECT_EQ(first.heading[1].lines, (std::vector<std::string>{"a", "b"}));
-    const ControlSpec& tls = first.controls.at(0);
+    const ControlDef& tls = first.controls.at(0);
     EXPECT_EQ(tls.kind, FindKind("check"));
     EXPECT_EQ(tls.commonActions, (std::vector<std::string>{"always"}));
     // State names are kept upper-cased; an action holding a comma stays one action.

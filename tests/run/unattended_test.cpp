@@ -58,7 +58,7 @@ TEST(Unattended, TheExamplesTogetherUseEveryKind) {
     std::set<std::string> kinds;
     for (const char* name : {"web-service", "backup", "workstation"})
         for (const Page& page : LoadAssistantFile(Example(std::string(name) + ".toml")).pages)
-            for (const ControlSpec& control : page.controls)
+            for (const ControlDef& control : page.controls)
                 kinds.insert(std::string(control.kind->Name()));
     EXPECT_EQ(kinds.size(), 12u);
 }

@@ -115,9 +115,9 @@ void Answers::Add(const Page& page, const std::string& controlId, const Json& va
     const auto fail = [&](const std::string& reason) {
         throw AnswerError(mstrName + ": " + AnswerError::About(page.id, controlId, reason).what());
     };
-    const ControlSpec* control = nullptr;
+    const ControlDef* control = nullptr;
     std::vector<std::string> ids;
-    for (const ControlSpec& candidate : page.controls) {
+    for (const ControlDef& candidate : page.controls) {
         ids.push_back(candidate.id);
         if (candidate.id == controlId) control = &candidate;
     }

@@ -4,14 +4,14 @@ namespace panelkit2::run {
 
 const Page* Assistant::PageOf(std::string_view controlId) const {
     for (const Page& page : pages)
-        for (const ControlSpec& control : page.controls)
+        for (const ControlDef& control : page.controls)
             if (control.id == controlId) return &page;
     return nullptr;
 }
 
-const ControlSpec* Assistant::FindControl(std::string_view controlId) const {
+const ControlDef* Assistant::FindControl(std::string_view controlId) const {
     for (const Page& page : pages)
-        for (const ControlSpec& control : page.controls)
+        for (const ControlDef& control : page.controls)
             if (control.id == controlId) return &control;
     return nullptr;
 }

@@ -48,7 +48,7 @@ struct ComboElement {
     std::vector<Option> items;
 };
 
-struct ControlSpec {
+struct ControlDef {
     const Kind* kind = nullptr;
     std::string id;
     std::string caption;
@@ -92,7 +92,7 @@ struct Page {
     std::string caption;
     std::vector<HeadingEntry> heading;
     std::optional<Condition> showIf;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlDef> controls;
     FilePlace place;
 };
 
@@ -103,7 +103,7 @@ struct Assistant {
 
     // The page holding the control, or nullptr.
     const Page* PageOf(std::string_view controlId) const;
-    const ControlSpec* FindControl(std::string_view controlId) const;
+    const ControlDef* FindControl(std::string_view controlId) const;
     const Page* FindPage(std::string_view pageId) const;
 };
 

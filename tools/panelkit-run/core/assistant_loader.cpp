@@ -113,27 +113,27 @@ class Loader {
         TableReader fields(table,
                            page.What() + ", control " + std::to_string(owner.controls.size() + 1),
                            mAssistant.file);
-        ControlSpec spec;
-        spec.place = fields.Place();
+        ControlDef def;
+        def.place = fields.Place();
         const std::string kindName = fields.Text("kind");
-        spec.kind = FindKind(kindName);
-        if (!spec.kind)
+        def.kind = FindKind(kindName);
+        if (!def.kind)
             fields.Fail(*fields.Node("kind"),
                         "unknown kind \"" + kindName + "\"; expected one of: " + KindNames());
-        spec.id = ReadId(fields);
-        fields.Rename("control '" + spec.id + "'");
-        if (mAssistant.FindControl(spec.id))
-            fields.Fail(*fields.Node("id"), "another control has the id \"" + spec.id + "\"");
-        if (spec.kind->TakesCaption()) spec.caption = fields.Text("caption");
-        spec.commonActions = fields.Texts("common_actions");
-        spec.kind->Load(fields, spec);
-        if (spec.kind->TakesRequired()) spec.required = fields.Boolean("required", false);
-        spec.defaultValue = fields.Value("default");
-        if (!spec.defaultValue.is_null())
-            if (std::string why = spec.kind->Refuse(spec, spec.defaultValue); !why.empty())
+        def.id = ReadId(fields);
+        fields.Rename("control '" + def.id + "'");
+        if (mAssistant.FindControl(def.id))
+            fields.Fail(*fields.Node("id"), "another control has the id \"" + def.id + "\"");
+        if (def.kind->TakesCaption()) def.caption = fields.Text("caption");
+        def.commonActions = fields.Texts("common_actions");
+        def.kind->Load(fields, def);
+        if (def.kind->TakesRequired()) def.required = fields.Boolean("required", false);
+        def.defaultValue = fields.Value("default");
+        if (!def.defaultValue.is_null())
+            if (std::string why = def.kind->Refuse(def, def.defaultValue); !why.empty())
                 fields.Fail(*fields.Node("default"), "\"default\": " + why);
         fields.Finish();
-        owner.controls.push_back(std::move(spec));
+        owner.controls.push_back(std::move(def));
     }
 
     Assistant& mAssistant;

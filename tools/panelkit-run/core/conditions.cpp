@@ -25,7 +25,7 @@ constexpr std::array<TestName, 6> kTests{{{Test::Equals, "equals"},
                                           {Test::AtMost, "at_most"}}};
 
 // Why the test cannot be made on the control; empty when it can.
-std::string RefuseOperand(const ControlSpec& control, Test test, const Json& operand) {
+std::string RefuseOperand(const ControlDef& control, Test test, const Json& operand) {
     const Kind& kind = *control.kind;
     switch (test) {
         case Test::Equals:
@@ -51,7 +51,7 @@ std::string RefuseOperand(const ControlSpec& control, Test test, const Json& ope
 }
 
 // Operands compare with answers as the control reads them back.
-Json NormalizedOperand(const ControlSpec& control, Test test, const Json& operand) {
+Json NormalizedOperand(const ControlDef& control, Test test, const Json& operand) {
     switch (test) {
         case Test::Equals:
         case Test::NotEquals:
@@ -95,7 +95,7 @@ Condition LoadCondition(const Assistant& assistant, const TableReader& page,
     Condition condition;
     condition.place = fields.Place();
     condition.control = fields.Text("control");
-    const ControlSpec* control = assistant.FindControl(condition.control);
+    const ControlDef* control = assistant.FindControl(condition.control);
     if (!control)
         fields.Fail(*fields.Node("control"),
                     "\"" + condition.control + "\" is no control on an earlier page");

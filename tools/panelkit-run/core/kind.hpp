@@ -42,17 +42,17 @@ class Kind {
 
     // Reads the fields of this kind from the control's table (id, kind, caption, common
     // actions, default and required are read by the loader).
-    virtual void Load(TableReader& fields, ControlSpec& spec) const = 0;
+    virtual void Load(TableReader& fields, ControlDef& def) const = 0;
     // Why the control cannot take the value; empty when it can.
-    virtual std::string Refuse(const ControlSpec& spec, const Json& value) const = 0;
+    virtual std::string Refuse(const ControlDef& def, const Json& value) const = 0;
     // A value the control takes, as the control reads it back: a plain text as a list of
     // one, a number in the control's precision.
-    virtual Json Normalized(const ControlSpec& spec, const Json& value) const {
-        (void)spec;
+    virtual Json Normalized(const ControlDef& def, const Json& value) const {
+        (void)def;
         return value;
     }
     // The value of a control whose file gives no default.
-    virtual Json Initial(const ControlSpec& spec) const = 0;
+    virtual Json Initial(const ControlDef& def) const = 0;
     // Whether a required control has its value.
     virtual bool Answered(const Json& value) const {
         (void)value;
@@ -60,13 +60,12 @@ class Kind {
     }
 
     // Fills a cleared control, the common actions first.
-    virtual void Fill(Dispatchable& control, const ControlSpec& spec) const = 0;
+    virtual void Fill(Dispatchable& control, const ControlDef& def) const = 0;
     // Selects a value the control takes (Refuse said nothing).
-    virtual void Select(Dispatchable& control, const ControlSpec& spec,
-                        const Json& value) const = 0;
-    virtual Json Read(Dispatchable& control, const ControlSpec& spec) const = 0;
+    virtual void Select(Dispatchable& control, const ControlDef& def, const Json& value) const = 0;
+    virtual Json Read(Dispatchable& control, const ControlDef& def) const = 0;
     // The actions the control answers with for the value, from what the file attached.
-    virtual ActionList ActionsFor(const ControlSpec& spec, const Json& value) const = 0;
+    virtual ActionList ActionsFor(const ControlDef& def, const Json& value) const = 0;
 };
 
 }  // namespace panelkit2::run

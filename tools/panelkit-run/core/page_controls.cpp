@@ -10,11 +10,10 @@ namespace panelkit2::run {
 
 namespace {
 
-LoadError Refused(const ControlSpec& spec, const AutomationError& error) {
-    return LoadError(spec.place, "control '" + spec.id + "': the " +
-                                     std::string(spec.kind->Name()) +
-                                     " refuses it: " + error.Description() + " (error " +
-                                     std::to_string(error.Number()) + ")");
+LoadError Refused(const ControlDef& def, const AutomationError& error) {
+    return LoadError(def.place, "control '" + def.id + "': the " + std::string(def.kind->Name()) +
+                                    " refuses it: " + error.Description() + " (error " +
+                                    std::to_string(error.Number()) + ")");
 }
 
 }  // namespace
@@ -22,14 +21,14 @@ LoadError Refused(const ControlSpec& spec, const AutomationError& error) {
 std::vector<LiveControl> BuildControls(ControlPort& port, const Page& page) {
     std::vector<LiveControl> controls;
     controls.reserve(page.controls.size());
-    for (const ControlSpec& spec : page.controls) {
+    for (const ControlDef& def : page.controls) {
         try {
-            ObjectRef control = port.GetNewControl(static_cast<int16_t>(spec.kind->Id()));
-            spec.kind->Fill(*control, spec);
+            ObjectRef control = port.GetNewControl(static_cast<int16_t>(def.kind->Id()));
+            def.kind->Fill(*control, def);
             port.AddControl(Variant(control));
-            controls.push_back({&spec, std::move(control)});
+            controls.push_back({&def, std::move(control)});
         } catch (const AutomationError& error) {
-            throw Refused(spec, error);
+            throw Refused(def, error);
         }
     }
     return controls;
@@ -37,25 +36,25 @@ std::vector<LiveControl> BuildControls(ControlPort& port, const Page& page) {
 
 void SelectValue(const LiveControl& live, const Json& value) {
     try {
-        live.spec->kind->Select(*live.control, *live.spec, value);
+        live.def->kind->Select(*live.control, *live.def, value);
     } catch (const AutomationError& error) {
-        throw Refused(*live.spec, error);
+        throw Refused(*live.def, error);
     }
 }
 
 Json ReadValue(const LiveControl& live) {
-    return live.spec->kind->Read(*live.control, *live.spec);
+    return live.def->kind->Read(*live.control, *live.def);
 }
 
 ControlResult ReadResult(const Page& page, const LiveControl& live) {
-    const ControlSpec& spec = *live.spec;
-    ControlResult result{spec.id, std::string(spec.kind->Name()), ReadValue(live), {}};
-    result.actions = spec.kind->ActionsFor(spec, result.value);
+    const ControlDef& def = *live.def;
+    ControlResult result{def.id, std::string(def.kind->Name()), ReadValue(live), {}};
+    result.actions = def.kind->ActionsFor(def, result.value);
     // Asked by name, as the container asks its children.
     const std::string own =
         CallByName(*live.control, "GetSelectedAction", CallKind::GetOrMethod, {}).AsString();
     if (Joined(result.actions) != own)
-        throw std::logic_error("page '" + page.id + "', control '" + spec.id +
+        throw std::logic_error("page '" + page.id + "', control '" + def.id +
                                "': the file's actions read \"" + Joined(result.actions) +
                                "\" but the control answers \"" + own + "\"");
     return result;

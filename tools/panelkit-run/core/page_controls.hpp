@@ -13,7 +13,7 @@
 namespace panelkit2::run {
 
 struct LiveControl {
-    const ControlSpec* spec = nullptr;
+    const ControlDef* def = nullptr;
     ObjectRef control;
 };
 

@@ -137,7 +137,7 @@ void RunWindow::Shown() {
 void RunWindow::Next() {
     if (mblnFinished) return;
     if (const LiveControl* missing = mSession.FirstMissing()) {
-        mStatus.Caption("\"" + missing->spec->caption + "\" needs a value before you go on.");
+        mStatus.Caption("\"" + missing->def->caption + "\" needs a value before you go on.");
         return;
     }
     if (mSession.Next()) return Shown();

@@ -31,13 +31,13 @@ std::vector<Json> Session::ValuesFor(size_t index) const {
     const Page& page = mAssistant.pages[index];
     std::vector<Json> values;
     values.reserve(page.controls.size());
-    for (const ControlSpec& spec : page.controls) {
-        if (const Json* answer = mAnswers.Find(page.id, spec.id))
+    for (const ControlDef& def : page.controls) {
+        if (const Json* answer = mAnswers.Find(page.id, def.id))
             values.push_back(*answer);
-        else if (!spec.defaultValue.is_null())
-            values.push_back(spec.defaultValue);
+        else if (!def.defaultValue.is_null())
+            values.push_back(def.defaultValue);
         else
-            values.push_back(spec.kind->Initial(spec));
+            values.push_back(def.kind->Initial(def));
     }
     return values;
 }
@@ -59,7 +59,7 @@ PageResult Session::ReadPage() const {
 
 const LiveControl* Session::FirstMissing() const {
     for (const LiveControl& live : mControls)
-        if (live.spec->required && !live.spec->kind->Answered(ReadValue(live))) return &live;
+        if (live.def->required && !live.def->kind->Answered(ReadValue(live))) return &live;
     return nullptr;
 }
 

@@ -22,7 +22,7 @@ RunResult RunUnattended(const Assistant& assistant, const Answers& answers) {
     session.Start();
     do {
         if (const LiveControl* missing = session.FirstMissing())
-            throw AnswerError::About(session.CurrentPage().id, missing->spec->id,
+            throw AnswerError::About(session.CurrentPage().id, missing->def->id,
                                      "a value is required and none was given");
     } while (session.Next());
     return session.Result();

@@ -17,29 +17,29 @@ class CheckKind final : public Kind {
     Shape ValueShape() const override { return Shape::Boolean; }
     bool TakesRequired() const override { return true; }
 
-    void Load(TableReader& fields, ControlSpec& spec) const override {
-        spec.options = ReadStates(fields);
+    void Load(TableReader& fields, ControlDef& def) const override {
+        def.options = ReadStates(fields);
     }
-    std::string Refuse(const ControlSpec&, const Json& value) const override {
+    std::string Refuse(const ControlDef&, const Json& value) const override {
         return RefuseBoolean(value);
     }
-    Json Initial(const ControlSpec&) const override { return false; }
+    Json Initial(const ControlDef&) const override { return false; }
     bool Answered(const Json& value) const override { return value == true; }
 
-    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+    void Fill(Dispatchable& control, const ControlDef& def) const override {
         auto& check = static_cast<Check&>(control);
-        FillCommonAndCaption(check, spec);
-        FillOptions(check, spec.options,
+        FillCommonAndCaption(check, def);
+        FillOptions(check, def.options,
                     [](Check& box, std::string_view state) { box.AddOption(state); });
     }
-    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+    void Select(Dispatchable& control, const ControlDef&, const Json& value) const override {
         static_cast<Check&>(control).Value(value.get<bool>());
     }
-    Json Read(Dispatchable& control, const ControlSpec&) const override {
+    Json Read(Dispatchable& control, const ControlDef&) const override {
         return static_cast<Check&>(control).GetSelectedOption();
     }
-    ActionList ActionsFor(const ControlSpec& spec, const Json& value) const override {
-        return Answer(spec.commonActions, StateActions(spec.options, value.get<bool>()));
+    ActionList ActionsFor(const ControlDef& def, const Json& value) const override {
+        return Answer(def.commonActions, StateActions(def.options, value.get<bool>()));
     }
 };
 

@@ -32,27 +32,27 @@ class ChosenTextKind final : public Kind {
     ControlID Id() const override { return mTraits.id; }
     Shape ValueShape() const override { return Shape::Text; }
 
-    void Load(TableReader& fields, ControlSpec& spec) const override {
-        spec.options = ReadOptions(fields, mTraits.key, mTraits.fields);
+    void Load(TableReader& fields, ControlDef& def) const override {
+        def.options = ReadOptions(fields, mTraits.key, mTraits.fields);
     }
-    std::string Refuse(const ControlSpec& spec, const Json& value) const override {
-        return RefuseOptionText(spec.options, value);
+    std::string Refuse(const ControlDef& def, const Json& value) const override {
+        return RefuseOptionText(def.options, value);
     }
-    Json Initial(const ControlSpec& spec) const override { return spec.options.front().text; }
+    Json Initial(const ControlDef& def) const override { return def.options.front().text; }
 
-    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+    void Fill(Dispatchable& control, const ControlDef& def) const override {
         auto& own = static_cast<Control&>(control);
-        FillCommonAndCaption(own, spec);
-        FillOptions(own, spec.options, mTraits.add);
+        FillCommonAndCaption(own, def);
+        FillOptions(own, def.options, mTraits.add);
     }
-    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+    void Select(Dispatchable& control, const ControlDef&, const Json& value) const override {
         static_cast<Control&>(control).SetSelectedOption(value.get<std::string>());
     }
-    Json Read(Dispatchable& control, const ControlSpec&) const override {
+    Json Read(Dispatchable& control, const ControlDef&) const override {
         return static_cast<Control&>(control).GetSelectedOption();
     }
-    ActionList ActionsFor(const ControlSpec& spec, const Json& value) const override {
-        return Answer(spec.commonActions, ActionsOf(spec.options, value.get<std::string>()));
+    ActionList ActionsFor(const ControlDef& def, const Json& value) const override {
+        return Answer(def.commonActions, ActionsOf(def.options, value.get<std::string>()));
     }
 
   private:

@@ -29,41 +29,41 @@ class ComboKind final : public Kind {
     Shape ValueShape() const override { return Shape::Texts; }
     bool TakesCaption() const override { return false; }
 
-    void Load(TableReader& fields, ControlSpec& spec) const override {
+    void Load(TableReader& fields, ControlDef& def) const override {
         const toml::array* list = fields.List("elements");
         if (!list || list->empty())
             fields.FailHere("\"elements\" is missing (a list of drop-down lists)");
-        for (const toml::node& node : *list) spec.elements.push_back(ReadElement(fields, node));
-        spec.caption = spec.elements.front().caption;
+        for (const toml::node& node : *list) def.elements.push_back(ReadElement(fields, node));
+        def.caption = def.elements.front().caption;
     }
-    std::string Refuse(const ControlSpec& spec, const Json& value) const override {
+    std::string Refuse(const ControlDef& def, const Json& value) const override {
         const Json texts = TextsOf(value);
         if (!texts.is_array()) return "expected a list of texts, found " + TypeName(value);
-        if (texts.size() != spec.elements.size())
-            return "expected " + std::to_string(spec.elements.size()) + " texts, one per list";
+        if (texts.size() != def.elements.size())
+            return "expected " + std::to_string(def.elements.size()) + " texts, one per list";
         for (size_t i = 0; i < texts.size(); ++i)
-            if (std::string why = RefuseOptionText(spec.elements[i].items, texts[i]); !why.empty())
-                return "list \"" + spec.elements[i].caption + "\": " + why;
+            if (std::string why = RefuseOptionText(def.elements[i].items, texts[i]); !why.empty())
+                return "list \"" + def.elements[i].caption + "\": " + why;
         return {};
     }
-    Json Normalized(const ControlSpec&, const Json& value) const override { return TextsOf(value); }
-    Json Initial(const ControlSpec& spec) const override {
+    Json Normalized(const ControlDef&, const Json& value) const override { return TextsOf(value); }
+    Json Initial(const ControlDef& def) const override {
         Json texts = Json::array();
-        for (const ComboElement& element : spec.elements)
+        for (const ComboElement& element : def.elements)
             texts.push_back(element.items.front().text);
         return texts;
     }
 
     // Every list exists before the first item: a list added later starts as a copy of the
     // first one, items included.
-    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+    void Fill(Dispatchable& control, const ControlDef& def) const override {
         auto& combo = static_cast<Combo&>(control);
-        FillCommonActions(combo, spec);
-        combo.ArrayCount(static_cast<int16_t>(spec.elements.size()));
-        for (size_t i = 0; i < spec.elements.size(); ++i) {
+        FillCommonActions(combo, def);
+        combo.ArrayCount(static_cast<int16_t>(def.elements.size()));
+        for (size_t i = 0; i < def.elements.size(); ++i) {
             const auto list = static_cast<int16_t>(i);
-            combo.Caption(list, spec.elements[i].caption);
-            for (const Option& item : spec.elements[i].items) {
+            combo.Caption(list, def.elements[i].caption);
+            for (const Option& item : def.elements[i].items) {
                 combo.AddItem(list, item.text);
                 for (const std::string& action : item.actions) {
                     int16_t element = list;
@@ -73,22 +73,22 @@ class ComboKind final : public Kind {
             }
         }
     }
-    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+    void Select(Dispatchable& control, const ControlDef&, const Json& value) const override {
         auto& combo = static_cast<Combo&>(control);
         WriteTexts(TextsOf(value),
                    [&](int16_t& list, const std::string& text) { combo.Selected(list, text); });
     }
-    Json Read(Dispatchable& control, const ControlSpec& spec) const override {
+    Json Read(Dispatchable& control, const ControlDef& def) const override {
         auto& combo = static_cast<Combo&>(control);
-        return ReadTexts(spec.elements.size(), [&](int16_t& list) { return combo.Selected(list); });
+        return ReadTexts(def.elements.size(), [&](int16_t& list) { return combo.Selected(list); });
     }
     // Every list adds the actions of its chosen item, an empty entry when it has none.
-    ActionList ActionsFor(const ControlSpec& spec, const Json& value) const override {
+    ActionList ActionsFor(const ControlDef& def, const Json& value) const override {
         const Json texts = TextsOf(value);
         ActionList selected;
-        for (size_t i = 0; i < spec.elements.size(); ++i)
-            AppendOwner(selected, ActionsOf(spec.elements[i].items, texts[i].get<std::string>()));
-        return Answer(spec.commonActions, selected);
+        for (size_t i = 0; i < def.elements.size(); ++i)
+            AppendOwner(selected, ActionsOf(def.elements[i].items, texts[i].get<std::string>()));
+        return Answer(def.commonActions, selected);
     }
 };
 

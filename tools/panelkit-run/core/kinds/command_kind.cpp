@@ -17,30 +17,29 @@ class CommandKind final : public Kind {
     ControlID Id() const override { return ControlID::CommandButton; }
     Shape ValueShape() const override { return Shape::Boolean; }
 
-    void Load(TableReader& fields, ControlSpec& spec) const override {
-        spec.options = ReadStates(fields);
+    void Load(TableReader& fields, ControlDef& def) const override {
+        def.options = ReadStates(fields);
     }
-    std::string Refuse(const ControlSpec&, const Json& value) const override {
+    std::string Refuse(const ControlDef&, const Json& value) const override {
         return RefuseBoolean(value);
     }
-    Json Initial(const ControlSpec&) const override { return false; }
+    Json Initial(const ControlDef&) const override { return false; }
 
-    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+    void Fill(Dispatchable& control, const ControlDef& def) const override {
         auto& command = static_cast<Command&>(control);
-        FillCommonAndCaption(command, spec);
-        FillOptions(command, spec.options,
+        FillCommonAndCaption(command, def);
+        FillOptions(command, def.options,
                     [](Command& button, std::string_view state) { button.AddOption(state); });
     }
-    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+    void Select(Dispatchable& control, const ControlDef&, const Json& value) const override {
         static_cast<Command&>(control).SetSelectionOption(value.get<bool>());
     }
-    Json Read(Dispatchable& control, const ControlSpec&) const override {
+    Json Read(Dispatchable& control, const ControlDef&) const override {
         return static_cast<Command&>(control).GetSelectedOption() == "True";
     }
-    ActionList ActionsFor(const ControlSpec& spec, const Json& value) const override {
+    ActionList ActionsFor(const ControlDef& def, const Json& value) const override {
         const bool pushed = value.get<bool>();
-        return Answer(spec.commonActions,
-                      pushed ? ActionList() : StateActions(spec.options, false));
+        return Answer(def.commonActions, pushed ? ActionList() : StateActions(def.options, false));
     }
 };
 

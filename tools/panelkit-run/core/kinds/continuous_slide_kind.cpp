@@ -31,51 +31,51 @@ class ContinuousSlideKind final : public Kind {
     ControlID Id() const override { return ControlID::ContinuousSlide; }
     Shape ValueShape() const override { return Shape::Number; }
 
-    void Load(TableReader& fields, ControlSpec& spec) const override {
+    void Load(TableReader& fields, ControlDef& def) const override {
         const int64_t decimals = fields.Integer("decimal_place").value_or(0);
         if (decimals < 0 || decimals > kMostDecimals)
             fields.Fail(*fields.Node("decimal_place"),
                         "\"decimal_place\" must lie from 0 to " + std::to_string(kMostDecimals));
-        spec.decimalPlace = static_cast<int16_t>(decimals);
-        ReadRange(fields, spec, RulesOf(spec.decimalPlace));
-        ReadSubRanges(fields, spec, RulesOf(spec.decimalPlace));
+        def.decimalPlace = static_cast<int16_t>(decimals);
+        ReadRange(fields, def, RulesOf(def.decimalPlace));
+        ReadSubRanges(fields, def, RulesOf(def.decimalPlace));
     }
-    std::string Refuse(const ControlSpec& spec, const Json& value) const override {
-        return RefuseNumber(spec, value, RulesOf(spec.decimalPlace));
+    std::string Refuse(const ControlDef& def, const Json& value) const override {
+        return RefuseNumber(def, value, RulesOf(def.decimalPlace));
     }
-    Json Normalized(const ControlSpec& spec, const Json& value) const override {
-        return RoundedToDecimals(static_cast<float>(value.get<double>()), spec.decimalPlace);
+    Json Normalized(const ControlDef& def, const Json& value) const override {
+        return RoundedToDecimals(static_cast<float>(value.get<double>()), def.decimalPlace);
     }
-    Json Initial(const ControlSpec& spec) const override {
-        return RoundedToDecimals(spec.min, spec.decimalPlace);
+    Json Initial(const ControlDef& def) const override {
+        return RoundedToDecimals(def.min, def.decimalPlace);
     }
 
-    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+    void Fill(Dispatchable& control, const ControlDef& def) const override {
         auto& slide = static_cast<ContinuousSlide&>(control);
-        FillCommonAndCaption(slide, spec);
-        slide.SetDecimalPlace(spec.decimalPlace);
-        SetRange(slide, spec);
-        for (const SubRange& range : spec.conditionalActions) AddSubRange(slide, range);
+        FillCommonAndCaption(slide, def);
+        slide.SetDecimalPlace(def.decimalPlace);
+        SetRange(slide, def);
+        for (const SubRange& range : def.conditionalActions) AddSubRange(slide, range);
     }
-    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+    void Select(Dispatchable& control, const ControlDef&, const Json& value) const override {
         static_cast<ContinuousSlide&>(control).SetSelectedOption(
             static_cast<float>(value.get<double>()));
     }
-    Json Read(Dispatchable& control, const ControlSpec& spec) const override {
+    Json Read(Dispatchable& control, const ControlDef& def) const override {
         const float value = static_cast<ContinuousSlide&>(control).GetSelectedOption();
-        return RoundedToDecimals(value, spec.decimalPlace);
+        return RoundedToDecimals(value, def.decimalPlace);
     }
-    ActionList ActionsFor(const ControlSpec& spec, const Json& value) const override {
-        return ActionsInSubRanges(spec, static_cast<float>(value.get<double>()));
+    ActionList ActionsFor(const ControlDef& def, const Json& value) const override {
+        return ActionsInSubRanges(def, static_cast<float>(value.get<double>()));
     }
 
   private:
     // An end set equal to the other one is not taken (the track is disabled instead), so
     // the lower end goes first unless it would meet the upper end the track has now.
-    static void SetRange(ContinuousSlide& slide, const ControlSpec& spec) {
-        const auto min = static_cast<float>(spec.min);
-        const auto max = static_cast<float>(spec.max);
-        const double lowestPosition = std::floor(double(min) * std::pow(10.0, spec.decimalPlace));
+    static void SetRange(ContinuousSlide& slide, const ControlDef& def) {
+        const auto min = static_cast<float>(def.min);
+        const auto max = static_cast<float>(def.max);
+        const double lowestPosition = std::floor(double(min) * std::pow(10.0, def.decimalPlace));
         if (lowestPosition >= slide.Max()) {
             slide.DefaultMax(max);
             slide.DefaultMin(min);

@@ -14,14 +14,14 @@
 namespace panelkit2::run {
 
 template <class Control>
-void FillCommonActions(Control& control, const ControlSpec& spec) {
-    for (const std::string& action : spec.commonActions) control.AddAction(action);
+void FillCommonActions(Control& control, const ControlDef& def) {
+    for (const std::string& action : def.commonActions) control.AddAction(action);
 }
 
 template <class Control>
-void FillCommonAndCaption(Control& control, const ControlSpec& spec) {
-    FillCommonActions(control, spec);
-    control.SetCaption(spec.caption);
+void FillCommonAndCaption(Control& control, const ControlDef& def) {
+    FillCommonActions(control, def);
+    control.SetCaption(def.caption);
 }
 
 // `add` adds one option by its text (AddOption, AddItem, AddTick, ...).

@@ -22,30 +22,29 @@ class MultiListKind final : public Kind {
     Shape ValueShape() const override { return Shape::Selection; }
     bool TakesRequired() const override { return true; }
 
-    void Load(TableReader& fields, ControlSpec& spec) const override {
-        spec.options = ReadOptions(fields, "items", {.forbidden = "|"});
+    void Load(TableReader& fields, ControlDef& def) const override {
+        def.options = ReadOptions(fields, "items", {.forbidden = "|"});
     }
-    std::string Refuse(const ControlSpec& spec, const Json& value) const override {
+    std::string Refuse(const ControlDef& def, const Json& value) const override {
         if (!value.is_array()) return "expected a list of texts, found " + TypeName(value);
         for (size_t i = 0; i < value.size(); ++i) {
-            if (std::string why = RefuseOptionText(spec.options, value[i]); !why.empty())
-                return why;
+            if (std::string why = RefuseOptionText(def.options, value[i]); !why.empty()) return why;
             if (std::find(value.begin(), value.begin() + static_cast<std::ptrdiff_t>(i),
                           value[i]) != value.begin() + static_cast<std::ptrdiff_t>(i))
                 return Quote(value[i]) + " is chosen twice";
         }
         return {};
     }
-    Json Initial(const ControlSpec&) const override { return Json::array(); }
+    Json Initial(const ControlDef&) const override { return Json::array(); }
     bool Answered(const Json& value) const override { return !value.empty(); }
 
-    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+    void Fill(Dispatchable& control, const ControlDef& def) const override {
         auto& list = static_cast<MultiList&>(control);
-        FillCommonAndCaption(list, spec);
-        FillOptions(list, spec.options,
+        FillCommonAndCaption(list, def);
+        FillOptions(list, def.options,
                     [](MultiList& items, std::string_view text) { items.AddItem(text); });
     }
-    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+    void Select(Dispatchable& control, const ControlDef&, const Json& value) const override {
         std::string selection;
         for (const Json& text : value) {
             if (!selection.empty()) selection += kSeparator;
@@ -53,7 +52,7 @@ class MultiListKind final : public Kind {
         }
         static_cast<MultiList&>(control).SetSelectedOption(selection);
     }
-    Json Read(Dispatchable& control, const ControlSpec&) const override {
+    Json Read(Dispatchable& control, const ControlDef&) const override {
         const std::string selection = static_cast<MultiList&>(control).GetSelectedOption();
         Json texts = Json::array();
         size_t start = 0;
@@ -66,12 +65,12 @@ class MultiListKind final : public Kind {
         return texts;
     }
     // The chosen items with actions add them, in the list's order.
-    ActionList ActionsFor(const ControlSpec& spec, const Json& value) const override {
+    ActionList ActionsFor(const ControlDef& def, const Json& value) const override {
         ActionList selected;
-        for (const Option& item : spec.options)
+        for (const Option& item : def.options)
             if (std::find(value.begin(), value.end(), Json(item.text)) != value.end())
                 AppendNonEmpty(selected, item.actions);
-        return Answer(spec.commonActions, selected);
+        return Answer(def.commonActions, selected);
     }
 };
 

@@ -59,36 +59,36 @@ SubRange ReadSubRange(TableReader& owner, const toml::node& node, const NumberRu
 
 }  // namespace
 
-void ReadRange(TableReader& fields, ControlSpec& spec, const NumberRules& rules) {
-    spec.min = ReadNumber(fields, "min", rules);
-    spec.max = ReadNumber(fields, "max", rules);
-    if (spec.max <= spec.min) fields.Fail(*fields.Node("max"), "\"max\" must lie above \"min\"");
+void ReadRange(TableReader& fields, ControlDef& def, const NumberRules& rules) {
+    def.min = ReadNumber(fields, "min", rules);
+    def.max = ReadNumber(fields, "max", rules);
+    if (def.max <= def.min) fields.Fail(*fields.Node("max"), "\"max\" must lie above \"min\"");
 }
 
-void ReadSubRanges(TableReader& fields, ControlSpec& spec, const NumberRules& rules) {
+void ReadSubRanges(TableReader& fields, ControlDef& def, const NumberRules& rules) {
     const toml::array* list = fields.List("conditional_actions");
     if (!list) return;
     for (const toml::node& node : *list) {
         SubRange range = ReadSubRange(fields, node, rules);
-        for (const SubRange& earlier : spec.conditionalActions)
+        for (const SubRange& earlier : def.conditionalActions)
             if (earlier.min == range.min && earlier.max == range.max)
                 fields.Fail(node, "a second sub-range from " + NumberText(range.min) + " to " +
                                       NumberText(range.max) +
                                       "; give its actions to the first one");
-        spec.conditionalActions.push_back(std::move(range));
+        def.conditionalActions.push_back(std::move(range));
     }
 }
 
-std::string RefuseNumber(const ControlSpec& spec, const Json& value, const NumberRules& rules) {
+std::string RefuseNumber(const ControlDef& def, const Json& value, const NumberRules& rules) {
     if (!value.is_number())
         return "expected " + std::string(rules.whole ? "a whole number" : "a number") + ", found " +
                TypeName(value);
     const double number = value.get<double>();
     if (const std::string why = RefuseShape(number, rules); !why.empty())
         return Quote(value) + " " + why;
-    if (number < spec.min || number > spec.max)
-        return Quote(value) + " lies outside the range " + NumberText(spec.min) + " to " +
-               NumberText(spec.max);
+    if (number < def.min || number > def.max)
+        return Quote(value) + " lies outside the range " + NumberText(def.min) + " to " +
+               NumberText(def.max);
     return {};
 }
 

@@ -30,21 +30,21 @@ struct NumberRules {
 // "min" and "max" (min below max), then "conditional_actions": tables of min, max,
 // actions (and help), no two with the same ends. "decimal_place" must be read first when
 // the rules depend on it.
-void ReadRange(TableReader& fields, ControlSpec& spec, const NumberRules& rules);
-void ReadSubRanges(TableReader& fields, ControlSpec& spec, const NumberRules& rules);
+void ReadRange(TableReader& fields, ControlDef& def, const NumberRules& rules);
+void ReadSubRanges(TableReader& fields, ControlDef& def, const NumberRules& rules);
 
 // Why `value` is no number the control takes: the wrong type, too many decimals or outside
 // the range. Empty when it takes it.
-std::string RefuseNumber(const ControlSpec& spec, const Json& value, const NumberRules& rules);
+std::string RefuseNumber(const ControlDef& def, const Json& value, const NumberRules& rules);
 
 // The number as the file or an answer gives it, in the precision the control compares in.
 template <class T>
-ActionList ActionsInSubRanges(const ControlSpec& spec, T value) {
+ActionList ActionsInSubRanges(const ControlDef& def, T value) {
     ActionList selected;
-    for (const SubRange& range : spec.conditionalActions)
+    for (const SubRange& range : def.conditionalActions)
         if (static_cast<T>(range.min) <= value && value <= static_cast<T>(range.max))
             AppendOwner(selected, range.actions);
-    return Answer(spec.commonActions, selected);
+    return Answer(def.commonActions, selected);
 }
 
 // A number written with `decimals` decimals, read back as the nearest double, so that 0.29

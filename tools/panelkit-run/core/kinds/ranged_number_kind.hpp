@@ -25,39 +25,37 @@ class RangedNumberKind final : public Kind {
     ControlID Id() const override { return mId; }
     Shape ValueShape() const override { return Shape::Number; }
 
-    void Load(TableReader& fields, ControlSpec& spec) const override {
-        ReadRange(fields, spec, mRules);
-        ReadSubRanges(fields, spec, mRules);
+    void Load(TableReader& fields, ControlDef& def) const override {
+        ReadRange(fields, def, mRules);
+        ReadSubRanges(fields, def, mRules);
     }
-    std::string Refuse(const ControlSpec& spec, const Json& value) const override {
-        return RefuseNumber(spec, value, mRules);
+    std::string Refuse(const ControlDef& def, const Json& value) const override {
+        return RefuseNumber(def, value, mRules);
     }
-    Json Normalized(const ControlSpec&, const Json& value) const override {
+    Json Normalized(const ControlDef&, const Json& value) const override {
         return ValueOf(Number(value));
     }
-    Json Initial(const ControlSpec& spec) const override {
-        return ValueOf(static_cast<T>(spec.min));
-    }
+    Json Initial(const ControlDef& def) const override { return ValueOf(static_cast<T>(def.min)); }
 
-    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+    void Fill(Dispatchable& control, const ControlDef& def) const override {
         auto& box = static_cast<Box&>(control);
-        FillCommonAndCaption(box, spec);
-        box.Min(static_cast<T>(spec.min));
-        box.Max(static_cast<T>(spec.max));
+        FillCommonAndCaption(box, def);
+        box.Min(static_cast<T>(def.min));
+        box.Max(static_cast<T>(def.max));
         RetirePlaceholder(box);
-        for (const SubRange& range : spec.conditionalActions)
+        for (const SubRange& range : def.conditionalActions)
             for (const std::string& action : range.actions)
                 box.SetConditionalAction(static_cast<T>(range.min), static_cast<T>(range.max),
                                          action);
     }
-    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+    void Select(Dispatchable& control, const ControlDef&, const Json& value) const override {
         static_cast<Box&>(control).Value(Number(value));
     }
-    Json Read(Dispatchable& control, const ControlSpec&) const override {
+    Json Read(Dispatchable& control, const ControlDef&) const override {
         return ValueOf(static_cast<Box&>(control).Value());
     }
-    ActionList ActionsFor(const ControlSpec& spec, const Json& value) const override {
-        return ActionsInSubRanges(spec, Number(value));
+    ActionList ActionsFor(const ControlDef& def, const Json& value) const override {
+        return ActionsInSubRanges(def, Number(value));
     }
 
   private:

@@ -20,17 +20,17 @@ class StringBoxKind final : public Kind {
     bool TakesCaption() const override { return false; }
     bool TakesRequired() const override { return true; }
 
-    void Load(TableReader& fields, ControlSpec& spec) const override {
-        spec.options = ReadOptions(fields, "options", {});
-        spec.caption = spec.options.front().text;
+    void Load(TableReader& fields, ControlDef& def) const override {
+        def.options = ReadOptions(fields, "options", {});
+        def.caption = def.options.front().text;
     }
-    std::string Refuse(const ControlSpec& spec, const Json& value) const override {
+    std::string Refuse(const ControlDef& def, const Json& value) const override {
         const Json texts = TextsOf(value);
         if (!texts.is_array()) return "expected a list of texts, found " + TypeName(value);
-        if (texts.size() != spec.options.size())
-            return "expected " + std::to_string(spec.options.size()) + " texts, one per row";
+        if (texts.size() != def.options.size())
+            return "expected " + std::to_string(def.options.size()) + " texts, one per row";
         for (size_t i = 0; i < texts.size(); ++i) {
-            const std::string& row = spec.options[i].text;
+            const std::string& row = def.options[i].text;
             if (!texts[i].is_string())
                 return "row \"" + row + "\": expected a text, found " + TypeName(texts[i]);
             if (texts[i].get<std::string>().find_first_of("\r\n") != std::string::npos)
@@ -38,9 +38,9 @@ class StringBoxKind final : public Kind {
         }
         return {};
     }
-    Json Normalized(const ControlSpec&, const Json& value) const override { return TextsOf(value); }
-    Json Initial(const ControlSpec& spec) const override {
-        return Json::array_t(spec.options.size(), Json(""));
+    Json Normalized(const ControlDef&, const Json& value) const override { return TextsOf(value); }
+    Json Initial(const ControlDef& def) const override {
+        return Json::array_t(def.options.size(), Json(""));
     }
     bool Answered(const Json& value) const override {
         for (const Json& text : TextsOf(value))
@@ -48,29 +48,29 @@ class StringBoxKind final : public Kind {
         return true;
     }
 
-    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
+    void Fill(Dispatchable& control, const ControlDef& def) const override {
         auto& box = static_cast<StringBox&>(control);
-        FillCommonActions(box, spec);
-        FillOptions(box, spec.options,
+        FillCommonActions(box, def);
+        FillOptions(box, def.options,
                     [](StringBox& rows, std::string_view text) { rows.AddOption(text); });
     }
     // Every row is emptied first: a row adds a value to the text it holds, and a box reused
     // from an earlier page keeps the text of its first row.
-    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+    void Select(Dispatchable& control, const ControlDef&, const Json& value) const override {
         auto& box = static_cast<StringBox&>(control);
         box.SetSelectedOption("");
         WriteTexts(TextsOf(value),
                    [&](int16_t& row, const std::string& text) { box.Value(row, text); });
     }
-    Json Read(Dispatchable& control, const ControlSpec& spec) const override {
+    Json Read(Dispatchable& control, const ControlDef& def) const override {
         auto& box = static_cast<StringBox&>(control);
-        return ReadTexts(spec.options.size(), [&](int16_t& row) { return box.Value(row); });
+        return ReadTexts(def.options.size(), [&](int16_t& row) { return box.Value(row); });
     }
     // Every row adds its actions, typed into or not; an empty entry when it has none.
-    ActionList ActionsFor(const ControlSpec& spec, const Json&) const override {
+    ActionList ActionsFor(const ControlDef& def, const Json&) const override {
         ActionList rows;
-        for (const Option& row : spec.options) AppendOwner(rows, row.actions);
-        return Answer(spec.commonActions, rows);
+        for (const Option& row : def.options) AppendOwner(rows, row.actions);
+        return Answer(def.commonActions, rows);
     }
 };
 

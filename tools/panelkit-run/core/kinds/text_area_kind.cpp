@@ -17,25 +17,25 @@ class TextAreaKind final : public Kind {
     Shape ValueShape() const override { return Shape::Text; }
     bool TakesRequired() const override { return true; }
 
-    void Load(TableReader&, ControlSpec&) const override {}
-    std::string Refuse(const ControlSpec&, const Json& value) const override {
+    void Load(TableReader&, ControlDef&) const override {}
+    std::string Refuse(const ControlDef&, const Json& value) const override {
         if (value.is_string()) return {};
         return "expected a text, found " + TypeName(value);
     }
-    Json Initial(const ControlSpec&) const override { return ""; }
+    Json Initial(const ControlDef&) const override { return ""; }
     bool Answered(const Json& value) const override { return !value.get<std::string>().empty(); }
 
-    void Fill(Dispatchable& control, const ControlSpec& spec) const override {
-        FillCommonAndCaption(static_cast<TextArea&>(control), spec);
+    void Fill(Dispatchable& control, const ControlDef& def) const override {
+        FillCommonAndCaption(static_cast<TextArea&>(control), def);
     }
-    void Select(Dispatchable& control, const ControlSpec&, const Json& value) const override {
+    void Select(Dispatchable& control, const ControlDef&, const Json& value) const override {
         static_cast<TextArea&>(control).SetSelectedOption(value.get<std::string>());
     }
-    Json Read(Dispatchable& control, const ControlSpec&) const override {
+    Json Read(Dispatchable& control, const ControlDef&) const override {
         return static_cast<TextArea&>(control).GetSelectedOption();
     }
-    ActionList ActionsFor(const ControlSpec& spec, const Json&) const override {
-        return spec.commonActions;
+    ActionList ActionsFor(const ControlDef& def, const Json&) const override {
+        return def.commonActions;
     }
 };
 
